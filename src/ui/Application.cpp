@@ -1,0 +1,53 @@
+#include "ui/Application.h"
+
+#include <QMessageBox>
+#include <exception>
+
+namespace {
+TarvexApplication::ErrorSink &errorSink()
+{
+    static TarvexApplication::ErrorSink sink;
+    return sink;
+}
+} // namespace
+
+QString withFullStop(const QString &message)
+{
+    if (message.endsWith(QLatin1Char('.')))
+        return message;
+    return message + QLatin1Char('.');
+}
+
+TarvexApplication::TarvexApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(applicationTitle);
+    setApplicationVersion(QStringLiteral("1.0"));
+    setDesktopFileName(QStringLiteral("tarvex"));
+}
+
+bool TarvexApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        reportError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        reportError(QStringLiteral("An unexpected error occurred"));
+    }
+    return true;
+}
+
+void TarvexApplication::setErrorSink(ErrorSink sink)
+{
+    errorSink() = std::move(sink);
+}
+
+void TarvexApplication::reportError(const QString &message)
+{
+    const QString text = withFullStop(message);
+    if (errorSink())
+        errorSink()(text);
+    else
+        QMessageBox::critical(nullptr, applicationTitle, text);
+}

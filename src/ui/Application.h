@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QApplication>
+#include <functional>
+
+// The application object. Any exception that escapes an event handler is shown in the standard
+// error box (the application title as caption, the message with a full stop) and the program
+// goes on with the next event.
+class TarvexApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    TarvexApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // Shows an escaped error's message; the main window routes it to its error box.
+    using ErrorSink = std::function<void(const QString &message)>;
+    static void setErrorSink(ErrorSink sink);
+    static void reportError(const QString &message);
+};
+
+// The application title: the task bar name and the caption of the error box.
+inline const QString applicationTitle = QStringLiteral("Tarvex 1.0");
+
+// A message with a full stop added when it does not end in one.
+QString withFullStop(const QString &message);

@@ -1,0 +1,595 @@
+#include "ui/MainUnit.h"
+
+#include "editor/EditorTools.h"
+#include "steps/chat_scripts/Scripts1Page.h"
+#include "steps/chat_scripts/Scripts2Page.h"
+#include "steps/chat_scripts/VSaysPage.h"
+#include "steps/client_options/GamePage.h"
+#include "steps/client_options/MiscPage.h"
+#include "steps/client_options/SystemPage.h"
+#include "steps/client_options/ViewPage.h"
+#include "steps/controls/ControlsPage.h"
+#include "steps/server_options/ServerPage.h"
+#include "ui/About.h"
+#include "ui/Application.h"
+#include "ui/HintLine.h"
+#include "ui/Pictures.h"
+#include "ui/Style.h"
+#include "ui/WebLinks.h"
+#include "wizard/SaveScript.h"
+#include "wizard/ScriptBuffer.h"
+#include "wizard/SectionStyle.h"
+#include "wizard/StartPage.h"
+#include "wizard/Steps.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+// The pictures live in the core library; make sure its resources are registered.
+static void initResources()
+{
+    Q_INIT_RESOURCE(tarvex);
+}
+
+namespace {
+
+// The client area: the background picture and the layers, each filling the whole area.
+class ClientArea : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void resizeEvent(QResizeEvent *) override
+    {
+        for (QObject *child : children()) {
+            if (auto *widget = qobject_cast<QWidget *>(child))
+                widget->setGeometry(rect());
+        }
+    }
+    void childEvent(QChildEvent *event) override
+    {
+        if (event->added()) {
+            if (auto *widget = qobject_cast<QWidget *>(event->child()))
+                widget->setGeometry(rect());
+        }
+        QWidget::childEvent(event);
+    }
+};
+
+// The clock's text: the locale's long time format without its time zone.
+QString clockText(const QDateTime &now)
+{
+    const QLocale locale = QLocale::system();
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")));
+    return locale.toString(now.time(), format.trimmed());
+}
+
+const QString closeQuestion = QStringLiteral("You selected to close the aplication\r"
+                                             "while you were editing the config file\r"
+                                             "are you sure? The config file will be lost");
+
+} // namespace
+
+TForm1::TForm1(Services services, QWidget *parent)
+    : QMainWindow(parent)
+    , m_services(services)
+{
+    initResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tarvex v3"));
+    setWindowIcon(QIcon(svgPixmap(QStringLiteral(":/images/tarvex.svg"), QSize(64, 64))));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setStyleSheet(tarvexStyleSheet());
+
+    buildClientArea();
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+
+    m_tools = new EditorTools(m_editor, m_panels[2], m_panels[3], m_services, this);
+    m_savedText = m_buffer->text();
+
+    TarvexApplication::setErrorSink([this](const QString &message) {
+        m_services.dialogs->error(this, applicationTitle, message);
+    });
+    new HintLine(this, m_panels[0]);
+    qApp->installEventFilter(this);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    scheduleClockTick();
+
+    apply(Trigger::ProgramStart);
+
+    setFixedSize(831, 609);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TForm1::~TForm1()
+{
+    TarvexApplication::setErrorSink(nullptr);
+}
+
+StepPage *TForm1::stepPage(int step) const
+{
+    StepPage *const pages[] = {m_controls, m_vsays,  m_scripts1, m_scripts2, m_game,
+                               m_view,     m_system, m_server,   m_misc};
+    return pages[step - 1];
+}
+
+void TForm1::buildClientArea()
+{
+    auto *client = new ClientArea;
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+
+    auto *background = new Picture(QStringLiteral(":/images/background.svg"), client);
+    background->setObjectName(QStringLiteral("Background"));
+
+    m_editor = new QPlainTextEdit(client);
+    m_editor->setObjectName(QStringLiteral("Editor"));
+    m_editor->setAccessibleName(QStringLiteral("Script"));
+    m_buffer = new ScriptBuffer(m_editor, this);
+
+    m_start = new StartPage(client);
+    m_controls = new ControlsPage(client);
+    m_vsays = new VSaysPage(*m_buffer, client);
+    m_scripts1 = new Scripts1Page(client);
+    m_scripts2 = new Scripts2Page(client);
+    m_game = new GamePage(m_start->nameBox(), client);
+    m_view = new ViewPage(client);
+    m_system = new SystemPage(client);
+    m_server = new ServerPage(client);
+    m_misc = new MiscPage(client);
+
+    m_layers = new LayerStack(this);
+    m_layers->setBackground(background);
+    m_layers->setWidget(Layer::Start, m_start);
+    m_layers->setWidget(Layer::Controls, m_controls);
+    m_layers->setWidget(Layer::VSays, m_vsays);
+    m_layers->setWidget(Layer::Scripts1, m_scripts1);
+    m_layers->setWidget(Layer::Scripts2, m_scripts2);
+    m_layers->setWidget(Layer::Game, m_game);
+    m_layers->setWidget(Layer::View, m_view);
+    m_layers->setWidget(Layer::System, m_system);
+    m_layers->setWidget(Layer::Server, m_server);
+    m_layers->setWidget(Layer::Misc, m_misc);
+    m_layers->setWidget(Layer::Editor, m_editor);
+
+    connect(m_start, &StepPage::nextClicked, this, &TForm1::SpeedButton1Click);
+    connect(m_controls, &StepPage::nextClicked, this, &TForm1::SpeedButton8Click);
+    connect(m_vsays, &StepPage::nextClicked, this, &TForm1::SpeedButton7Click);
+    connect(m_scripts1, &StepPage::nextClicked, this, &TForm1::SpeedButton6Click);
+    connect(m_scripts2, &StepPage::nextClicked, this, &TForm1::SpeedButton5Click);
+    connect(m_game, &StepPage::nextClicked, this, &TForm1::SpeedButton4Click);
+    connect(m_view, &StepPage::nextClicked, this, &TForm1::SpeedButton3Click);
+    connect(m_system, &StepPage::nextClicked, this, &TForm1::SpeedButton2Click);
+    connect(m_server, &StepPage::nextClicked, this, &TForm1::btn8Click);
+    connect(m_misc, &StepPage::nextClicked, this, &TForm1::btn9Click);
+}
+
+void TForm1::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setNativeMenuBar(false);
+
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption,
+                          void (TForm1::*handler)(), const QKeySequence &shortcut = {}) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    m_newCFG = addItem(file, "NewCFG1", QStringLiteral("New CFG"), &TForm1::NewCFG1Click);
+    m_saveCFG = addItem(file, "SaveCFG1", QStringLiteral("Save CFG"), &TForm1::SaveCFG1Click);
+    file->addSeparator();
+    addItem(file, "PrintSetup1", QStringLiteral("Print Setup"), &TForm1::PrintSetup1Click);
+    m_print = addItem(file, "Print1", QStringLiteral("Print"), &TForm1::Print1Click);
+    file->addSeparator();
+    addItem(file, "Exit1", QStringLiteral("Exit"), &TForm1::Exit1Click);
+
+    m_editMenu = bar->addMenu(QStringLiteral("&Edit"));
+    m_editMenu->setObjectName(QStringLiteral("Edit1"));
+    addItem(m_editMenu, "Undo1", QStringLiteral("Undo"), &TForm1::Undo1Click);
+    m_editMenu->addSeparator();
+    addItem(m_editMenu, "Cut1", QStringLiteral("Cut"), &TForm1::Cut1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_X));
+    addItem(m_editMenu, "Copy1", QStringLiteral("Copy"), &TForm1::Copy1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_C));
+    addItem(m_editMenu, "Paste1", QStringLiteral("Paste"), &TForm1::Paste1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_V));
+    m_editMenu->addSeparator();
+    addItem(m_editMenu, "Find1", QStringLiteral("Find"), &TForm1::Find1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_F));
+    addItem(m_editMenu, "FindNext1", QStringLiteral("Find Next "), &TForm1::FindNext1Click,
+            QKeySequence(Qt::Key_F3));
+
+    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    addItem(help, "AboutTarvex1", QStringLiteral("About Tarvex"), &TForm1::AboutTarvex1Click);
+    addItem(help, "QuorlinWebsite1", QStringLiteral("Quorlin Website"),
+            &TForm1::QuorlinWebsite1Click);
+    addItem(help, "QuorlinForums1", QStringLiteral("Quorlin Forums"), &TForm1::QuorlinForums1Click);
+    addItem(help, "TarvexManual1", QStringLiteral("Tarvex Manual"), &TForm1::TarvexManual1Click);
+
+    QMenu *more = bar->addMenu(QStringLiteral("More"));
+    more->setObjectName(QStringLiteral("More1"));
+    addItem(more, "EnemyTerritory1", QStringLiteral("Enemy-Territory"),
+            &TForm1::EnemyTerritory1Click);
+    addItem(more, "RTCWFiles1", QStringLiteral("RTCWFiles"), &TForm1::RTCWFiles1Click);
+    addItem(more, "SplashDamage1", QStringLiteral("Splash-Damage"), &TForm1::SplashDamage1Click);
+}
+
+void TForm1::buildToolBar()
+{
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setEnabled(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    auto decoration = [bar](const char *name, const QString &resource) {
+        auto *picture = new Picture(resource);
+        picture->setObjectName(QLatin1String(name));
+        picture->setFixedSize(150, 44);
+        bar->addWidget(picture);
+    };
+    auto button = [this, bar](const char *name, const QString &caption, const QString &hint,
+                              const QString &image, void (TForm1::*handler)()) {
+        auto *tool = new QToolButton;
+        tool->setObjectName(QLatin1String(name));
+        tool->setText(caption);
+        tool->setAccessibleName(caption);
+        tool->setStatusTip(hint);
+        tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        tool->setAutoRaise(true);
+        tool->setFocusPolicy(Qt::NoFocus);
+        tool->setFixedWidth(56);
+        QIcon icon;
+        const QString base = QStringLiteral(":/images/%1").arg(image);
+        icon.addPixmap(svgPixmap(base + QStringLiteral(".svg"), QSize(24, 24)), QIcon::Normal);
+        // A disabled button shows its picture from the set kept for disabled buttons.
+        icon.addPixmap(svgPixmap(base + QStringLiteral("_disabled.svg"), QSize(24, 24)),
+                       QIcon::Disabled);
+        tool->setIcon(icon);
+        tool->setIconSize(QSize(24, 24));
+        connect(tool, &QToolButton::clicked, this, handler);
+        bar->addWidget(tool);
+        return tool;
+    };
+
+    decoration("ToolBarLeft", QStringLiteral(":/images/toolbar_left.svg"));
+    m_tbNew = button("tbNew", QStringLiteral("New"), QStringLiteral("Create a new config file"),
+                     QStringLiteral("new"), &TForm1::tbNewClick);
+    m_tbSave = button("tbSave", QStringLiteral("Save"), QStringLiteral("Save the config file"),
+                      QStringLiteral("save"), &TForm1::tbSaveClick);
+    m_tbExit = button("tbExit", QStringLiteral("Exit"), QStringLiteral("Exit the program"),
+                      QStringLiteral("exit"), &TForm1::tbExitClick);
+    auto *spacer = new QWidget;
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    decoration("ToolBarRight", QStringLiteral(":/images/toolbar_right.svg"));
+}
+
+void TForm1::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    const int widths[6] = {500, 70, 60, 60, 30, 30};
+    const Qt::Alignment alignments[6] = {Qt::AlignLeft,   Qt::AlignCenter, Qt::AlignCenter,
+                                         Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft};
+    for (int i = 0; i < 6; ++i) {
+        auto *panel = new QLabel;
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setProperty("tarvexRole", QStringLiteral("panel"));
+        panel->setFixedWidth(widths[i]);
+        panel->setAlignment(alignments[i] | Qt::AlignVCenter);
+        panel->setTextFormat(Qt::PlainText);
+        bar->addWidget(panel, i == 0 ? 1 : 0);
+        m_panels[i] = panel;
+    }
+    m_panels[0]->setText(QStringLiteral("Run"));
+}
+
+void TForm1::apply(Trigger trigger)
+{
+    applyTransition(trigger, *m_layers,
+                    [this](Command command, bool enabled) { setCommandEnabled(command, enabled); });
+    if (m_layers->isShown(Layer::Editor)) {
+        Layer top;
+        if (m_layers->visibleLayer(&top) && top == Layer::Editor)
+            m_editor->setFocus();
+    }
+}
+
+void TForm1::setCommandEnabled(Command command, bool enabled)
+{
+    switch (command) {
+    case Command::ToolbarNew:
+        m_tbNew->setEnabled(enabled);
+        break;
+    case Command::MenuNew:
+        m_newCFG->setEnabled(enabled);
+        break;
+    case Command::ToolbarSave:
+        m_tbSave->setEnabled(enabled);
+        break;
+    case Command::MenuSave:
+        m_saveCFG->setEnabled(enabled);
+        break;
+    case Command::MenuPrint:
+        m_print->setEnabled(enabled);
+        break;
+    case Command::EditMenu:
+        // A disabled menu's items must not answer their shortcuts either.
+        m_editMenu->setEnabled(enabled);
+        m_editMenu->menuAction()->setEnabled(enabled);
+        for (QAction *action : m_editMenu->actions())
+            action->setEnabled(enabled);
+        break;
+    }
+}
+
+void TForm1::runStep(int step)
+{
+    const StepInfo &info = stepInfo(step);
+    if (info.writesLines) {
+        m_buffer->append(
+                Section::framed(m_start->sectionStyle(), info.title, stepPage(step)->lines()));
+    }
+    apply(info.next);
+}
+
+void TForm1::tbNewClick()
+{
+    apply(Trigger::ToolbarNew);
+}
+
+void TForm1::NewCFG1Click()
+{
+    apply(Trigger::MenuNew);
+}
+
+void TForm1::SpeedButton1Click()
+{
+    m_buffer->append(m_start->lines());
+    apply(Trigger::Start);
+}
+
+void TForm1::SpeedButton8Click()
+{
+    runStep(1);
+}
+
+void TForm1::SpeedButton7Click()
+{
+    runStep(2);
+}
+
+void TForm1::SpeedButton6Click()
+{
+    runStep(3);
+}
+
+void TForm1::SpeedButton5Click()
+{
+    runStep(4);
+}
+
+void TForm1::SpeedButton4Click()
+{
+    runStep(5);
+}
+
+void TForm1::SpeedButton3Click()
+{
+    runStep(6);
+}
+
+void TForm1::SpeedButton2Click()
+{
+    runStep(7);
+}
+
+void TForm1::btn8Click()
+{
+    runStep(8);
+}
+
+void TForm1::btn9Click()
+{
+    runStep(9);
+}
+
+void TForm1::save()
+{
+    const QString path = m_services.dialogs->saveFileName(this, m_saveName);
+    if (!path.isEmpty()) {
+        m_saveName = path;
+        const QString text = m_buffer->text();
+        const QString failure = saveScript(path, text);
+        if (!failure.isEmpty()) {
+            // New stays unavailable: the script is not safe anywhere yet.
+            m_services.dialogs->error(this, applicationTitle, failure);
+            return;
+        }
+        m_savedText = text;
+    }
+    apply(Trigger::Save);
+}
+
+void TForm1::tbSaveClick()
+{
+    save();
+}
+
+void TForm1::SaveCFG1Click()
+{
+    save();
+}
+
+void TForm1::tbExitClick()
+{
+    close();
+}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::PrintSetup1Click()
+{
+    m_tools->printSetup();
+}
+
+void TForm1::Print1Click()
+{
+    m_tools->print();
+}
+
+void TForm1::Undo1Click()
+{
+    m_tools->undo();
+}
+
+void TForm1::Cut1Click()
+{
+    m_tools->cut();
+}
+
+void TForm1::Copy1Click()
+{
+    m_tools->copy();
+}
+
+void TForm1::Paste1Click()
+{
+    m_tools->paste();
+}
+
+void TForm1::Find1Click()
+{
+    m_tools->find();
+}
+
+void TForm1::FindNext1Click()
+{
+    m_tools->findNext();
+}
+
+void TForm1::AboutTarvex1Click()
+{
+    // A fresh box every time; it frees itself when it closes.
+    auto *about = new TForm2(*m_services.desktop, this);
+    about->exec();
+}
+
+void TForm1::QuorlinWebsite1Click()
+{
+    m_services.desktop->open(webLinkUrl(WebLink::MakerSite));
+}
+
+void TForm1::QuorlinForums1Click()
+{
+    m_services.desktop->open(webLinkUrl(WebLink::MakerForums));
+}
+
+void TForm1::TarvexManual1Click()
+{
+    m_services.desktop->open(webLinkUrl(WebLink::Manual));
+}
+
+void TForm1::EnemyTerritory1Click()
+{
+    m_services.desktop->open(webLinkUrl(WebLink::GameSite));
+}
+
+void TForm1::RTCWFiles1Click()
+{
+    m_services.desktop->open(webLinkUrl(WebLink::FanSite));
+}
+
+void TForm1::SplashDamage1Click()
+{
+    m_services.desktop->open(webLinkUrl(WebLink::DeveloperSite));
+}
+
+void TForm1::scheduleClockTick()
+{
+    // Wake just after the next second begins, so the clock never lags the real second.
+    const int msec = m_services.clock->now().time().msec();
+    m_timer->start(1000 - msec + 5);
+}
+
+void TForm1::Timer1Timer()
+{
+    m_panels[1]->setText(clockText(m_services.clock->now()));
+    scheduleClockTick();
+}
+
+void TForm1::FormCloseQuery(bool &canClose)
+{
+    // Ask while a run is in progress, and whenever the script holds work not saved.
+    const bool unsaved = !m_tbNew->isEnabled() || m_buffer->text() != m_savedText;
+    canClose = !unsaved
+            || m_services.dialogs->confirm(nullptr, QStringLiteral("Confirm"), closeQuestion);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::FormKeyDown()
+{
+    m_panels[4]->setText(m_services.keyLocks->capsLock() ? QStringLiteral("Caps") : QString());
+    m_panels[5]->setText(m_services.keyLocks->numLock() ? QStringLiteral("Num") : QString());
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        // Seen before the focused control; never consumed.
+        if (widget && widget->window() == this)
+            FormKeyDown();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

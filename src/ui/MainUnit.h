@@ -1,0 +1,138 @@
+#pragma once
+
+#include "ui/Services.h"
+#include "wizard/Layers.h"
+#include "wizard/Transitions.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+class QToolButton;
+class EditorTools;
+class ScriptBuffer;
+class StartPage;
+class StepPage;
+class ControlsPage;
+class VSaysPage;
+class Scripts1Page;
+class Scripts2Page;
+class GamePage;
+class ViewPage;
+class SystemPage;
+class ServerPage;
+class MiscPage;
+
+// The main window: menus, tool bar, the wizard's screens and the script view stacked in the
+// client area, and the status bar with hint line, clock, caret place and lock-key indicators.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TForm1(Services services = Services::platform(), QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    ScriptBuffer &buffer() const { return *m_buffer; }
+    LayerStack &layers() const { return *m_layers; }
+    QPlainTextEdit *editor() const { return m_editor; }
+    StartPage *startPage() const { return m_start; }
+    EditorTools &editorTools() const { return *m_tools; }
+    // The screen of an option step, 1 to 9.
+    StepPage *stepPage(int step) const;
+
+public slots:
+    // File menu and tool bar.
+    void tbNewClick();
+    void NewCFG1Click();
+    void tbSaveClick();
+    void SaveCFG1Click();
+    void tbExitClick();
+    void Exit1Click();
+    void PrintSetup1Click();
+    void Print1Click();
+    // Edit menu.
+    void Undo1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Find1Click();
+    void FindNext1Click();
+    // Help and More menus.
+    void AboutTarvex1Click();
+    void QuorlinWebsite1Click();
+    void QuorlinForums1Click();
+    void TarvexManual1Click();
+    void EnemyTerritory1Click();
+    void RTCWFiles1Click();
+    void SplashDamage1Click();
+    // The wizard's buttons: "Start..." and the nine Next buttons.
+    void SpeedButton1Click();
+    void SpeedButton8Click();
+    void SpeedButton7Click();
+    void SpeedButton6Click();
+    void SpeedButton5Click();
+    void SpeedButton4Click();
+    void SpeedButton3Click();
+    void SpeedButton2Click();
+    void btn8Click();
+    void btn9Click();
+    // The status bar clock.
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The close guard: whether the window may close now.
+    void FormCloseQuery(bool &canClose);
+    // Key preview: every key press in this window, before the focused control sees it.
+    void FormKeyDown();
+
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void buildClientArea();
+
+    void apply(Trigger trigger);
+    void setCommandEnabled(Command command, bool enabled);
+    // A step's Next: its framed lines, then its screen change.
+    void runStep(int step);
+    void save();
+    void scheduleClockTick();
+
+    Services m_services;
+    QPlainTextEdit *m_editor = nullptr;
+    ScriptBuffer *m_buffer = nullptr;
+    LayerStack *m_layers = nullptr;
+    EditorTools *m_tools = nullptr;
+
+    StartPage *m_start = nullptr;
+    ControlsPage *m_controls = nullptr;
+    VSaysPage *m_vsays = nullptr;
+    Scripts1Page *m_scripts1 = nullptr;
+    Scripts2Page *m_scripts2 = nullptr;
+    GamePage *m_game = nullptr;
+    ViewPage *m_view = nullptr;
+    SystemPage *m_system = nullptr;
+    ServerPage *m_server = nullptr;
+    MiscPage *m_misc = nullptr;
+
+    QToolButton *m_tbNew = nullptr;
+    QToolButton *m_tbSave = nullptr;
+    QToolButton *m_tbExit = nullptr;
+    QAction *m_newCFG = nullptr;
+    QAction *m_saveCFG = nullptr;
+    QAction *m_print = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QLabel *m_panels[6] = {};
+    QTimer *m_timer = nullptr;
+
+    // The name the save dialog offers: the one confirmed last.
+    QString m_saveName;
+    // The script as last saved successfully; closing asks while the script differs from it.
+    QString m_savedText;
+};

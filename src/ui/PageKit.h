@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Building blocks shared by every wizard screen, so that all screens look and behave alike:
+// hints go to the status bar (never tool tips) and every control is named after its label.
+namespace PageKit {
+
+// The status bar hint of a control.
+void setHint(QWidget *widget, const QString &hint);
+
+// Names a control after the label that describes it, for screen readers and for tests; the
+// label becomes the control's buddy when given.
+void nameAfter(QWidget *control, const QString &labelText, QLabel *label = nullptr);
+
+// A framed group with a caption bar along its top edge ("// Move"); its rows go into the grid.
+struct Group
+{
+    QFrame *frame;
+    QGridLayout *grid;
+};
+Group group(const QString &objectName, const QString &caption);
+
+// The dark bar across the top of a screen ("// Options: Controls").
+QLabel *titleBar(const QString &text);
+// A plain line of explanatory text.
+QLabel *note(const QString &text);
+// A row label, right beside its control.
+QLabel *label(const QString &text);
+
+QCheckBox *checkBox(const QString &objectName, bool checked, const QString &hint,
+                    const QString &accessibleName, const QString &caption = QString());
+QLineEdit *lineEdit(const QString &objectName, const QString &text, const QString &hint,
+                    const QString &accessibleName);
+// An editable combo box: the text shown is what is written, whether or not it is an item.
+QComboBox *comboBox(const QString &objectName, const QStringList &items, const QString &text,
+                    const QString &hint, const QString &accessibleName);
+
+} // namespace PageKit

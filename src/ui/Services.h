@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QPrinter;
+class QUrl;
+class QWidget;
+
+// The platform services the program uses, behind small interfaces so that tests can script them.
+
+// Standard dialogs: the save dialog, the message boxes and the printer setup.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // The save dialog for scripts: "*.CFG" files, default extension "cfg", no question before
+    // replacing a file. Offers `suggested` as the file name; returns the chosen path, or an
+    // empty string when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &suggested) = 0;
+    // Modal message boxes. confirm() has OK (the default) and Cancel; true means OK.
+    virtual void information(QWidget *parent, const QString &caption, const QString &text) = 0;
+    virtual bool confirm(QWidget *parent, const QString &caption, const QString &text) = 0;
+    virtual void error(QWidget *parent, const QString &caption, const QString &text) = 0;
+    // The printer setup dialog; true when the player confirmed a choice for `printer`.
+    virtual bool printerSetup(QWidget *parent, QPrinter &printer) = 0;
+};
+
+// The desktop's "open" action (the default browser for web addresses).
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+    virtual void open(const QUrl &url) = 0;
+};
+
+// The toggle states of the lock keys, as the platform reports them now. A platform that cannot
+// tell reports them off.
+class KeyLocks
+{
+public:
+    virtual ~KeyLocks() = default;
+    virtual bool capsLock() = 0;
+    virtual bool numLock() = 0;
+};
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() = 0;
+};
+
+struct Services
+{
+    Dialogs *dialogs;
+    Desktop *desktop;
+    KeyLocks *keyLocks;
+    Clock *clock;
+
+    // The real services, built on Qt and the windowing system.
+    static Services platform();
+};

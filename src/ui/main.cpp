@@ -1,0 +1,10 @@
+#include "ui/Application.h"
+#include "ui/MainUnit.h"
+
+int main(int argc, char *argv[])
+{
+    TarvexApplication app(argc, argv);
+    TForm1 window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,64 @@
+#include "wizard/ScriptBuffer.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+ScriptBuffer::ScriptBuffer(QPlainTextEdit *editor, QObject *parent)
+    : QObject(parent)
+    , m_editor(editor)
+{
+    m_editor->document()->setUndoRedoEnabled(false);
+    m_editor->setPlainText(QStringLiteral("\n"));
+    m_editor->document()->setUndoRedoEnabled(true);
+}
+
+void ScriptBuffer::append(const QString &line)
+{
+    append(QStringList {line});
+}
+
+void ScriptBuffer::append(const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return;
+    QTextDocument *document = m_editor->document();
+    // Appends are not the player's edits: keep them out of the undo history.
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    // The document's last block is empty exactly when the text ends with a line break (or is
+    // empty); otherwise the player removed the final break and the new line needs one before it.
+    const bool endsWithBreak = document->lastBlock().length() <= 1;
+    QString insertion;
+    for (const QString &line : lines) {
+        if (endsWithBreak) {
+            insertion += line;
+            insertion += QLatin1Char('\n');
+        } else {
+            insertion += QLatin1Char('\n');
+            insertion += line;
+        }
+    }
+    cursor.insertText(insertion);
+    document->setUndoRedoEnabled(true);
+    m_editor->setTextCursor(cursor);
+    emit appended();
+}
+
+QString ScriptBuffer::text() const
+{
+    // The raw text keeps every character as typed (no-break spaces included); only the
+    // paragraph and line separators of the document become the script's CR LF.
+    QString raw = m_editor->document()->toRawText();
+    QString out;
+    out.reserve(raw.size() + raw.size() / 16);
+    for (const QChar c : raw) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            out += QLatin1String("\r\n");
+        else
+            out += c;
+    }
+    return out;
+}

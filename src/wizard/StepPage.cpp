@@ -1,0 +1,48 @@
+#include "wizard/StepPage.h"
+
+#include "ui/PageKit.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+StepPage::StepPage(const QString &objectName, const QString &titleBar, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(objectName);
+    setProperty("tarvexRole", QStringLiteral("page"));
+    setAttribute(Qt::WA_StyledBackground, true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(PageKit::titleBar(titleBar));
+
+    m_body = new QVBoxLayout;
+    m_body->setContentsMargins(8, 2, 8, 0);
+    m_body->setSpacing(4);
+    layout->addLayout(m_body, 1);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->setContentsMargins(8, 0, 8, 6);
+    m_footerNotes = new QVBoxLayout;
+    m_footerNotes->setSpacing(0);
+    bottom->addLayout(m_footerNotes, 1);
+    layout->addLayout(bottom);
+    m_bottom = bottom;
+}
+
+QPushButton *StepPage::setNextButton(const QString &objectName, const QString &caption,
+                                     const QString &hint)
+{
+    m_next = new QPushButton(caption);
+    m_next->setObjectName(objectName);
+    m_next->setProperty("tarvexRole", QStringLiteral("next"));
+    m_next->setFocusPolicy(Qt::NoFocus);
+    m_next->setAutoDefault(false);
+    PageKit::setHint(m_next, hint);
+    m_next->setAccessibleName(caption);
+    m_bottom->addWidget(m_next, 0, Qt::AlignRight | Qt::AlignBottom);
+    connect(m_next, &QPushButton::clicked, this, &StepPage::nextClicked);
+    return m_next;
+}

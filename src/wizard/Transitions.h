@@ -1,0 +1,48 @@
+#pragma once
+
+#include "wizard/Layers.h"
+
+#include <functional>
+#include <vector>
+
+// What starts a screen change.
+enum class Trigger {
+    ProgramStart,
+    ToolbarNew, // tbNewClick
+    MenuNew, // NewCFG1Click
+    Start, // "Start..."
+    Step1Next,
+    Step2Next,
+    Step3Next,
+    Step4Next,
+    Step5Next,
+    Step6Next,
+    Step7Next,
+    Step8Next,
+    Step9Next,
+    Save, // both Save commands, once the dialog is done (confirmed or cancelled)
+};
+
+// The commands whose enabled state the wizard changes.
+enum class Command {
+    ToolbarNew, // tbNew: its enabled state is "New available"
+    MenuNew, // NewCFG1
+    ToolbarSave, // tbSave
+    MenuSave, // SaveCFG1
+    MenuPrint, // Print1
+    EditMenu, // Edit1
+};
+
+struct Effect
+{
+    enum Kind { Show, Hide, HideAll, Enable, Disable } kind;
+    Layer layer = Layer::Start;
+    Command command = Command::ToolbarNew;
+};
+
+// The effects of a trigger, in the order in which they happen.
+const std::vector<Effect> &transition(Trigger trigger);
+
+// Carries out a trigger's effects on the layers and on the commands.
+void applyTransition(Trigger trigger, LayerStack &layers,
+                     const std::function<void(Command, bool)> &setEnabled);

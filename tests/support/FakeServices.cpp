@@ -1,0 +1,37 @@
+#include "support/FakeServices.h"
+
+QString FakeDialogs::saveFileName(QWidget *, const QString &suggested)
+{
+    saveSuggestions << suggested;
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+void FakeDialogs::information(QWidget *, const QString &caption, const QString &text)
+{
+    messages << ShownMessage {ShownMessage::Information, caption, text};
+}
+
+bool FakeDialogs::confirm(QWidget *, const QString &caption, const QString &text)
+{
+    messages << ShownMessage {ShownMessage::Confirmation, caption, text};
+    return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
+}
+
+void FakeDialogs::error(QWidget *, const QString &caption, const QString &text)
+{
+    messages << ShownMessage {ShownMessage::Error, caption, text};
+}
+
+bool FakeDialogs::printerSetup(QWidget *, QPrinter &printer)
+{
+    ++printerSetupCount;
+    return onPrinterSetup ? onPrinterSetup(printer) : false;
+}
+
+int FakeDialogs::count(ShownMessage::Kind kind) const
+{
+    int n = 0;
+    for (const ShownMessage &message : messages)
+        n += message.kind == kind ? 1 : 0;
+    return n;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ui/Services.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+
+// Scripted stand-ins for the platform services: the tests decide what each dialog answers and
+// read back what the program asked and showed.
+struct ShownMessage
+{
+    enum Kind { Information, Confirmation, Error } kind;
+    QString caption;
+    QString text;
+};
+
+class FakeDialogs : public Dialogs
+{
+public:
+    // The answers the save dialog gives, in turn; an empty string cancels. When none is queued
+    // the dialog is cancelled.
+    QStringList saveAnswers;
+    // What the save dialog was offered each time it opened.
+    QStringList saveSuggestions;
+    // The answers to confirmations, in turn; when none is queued the answer is Cancel.
+    QList<bool> confirmAnswers;
+    QList<ShownMessage> messages;
+    // Called when the printer setup dialog opens; returns whether it is confirmed.
+    std::function<bool(QPrinter &)> onPrinterSetup;
+    int printerSetupCount = 0;
+
+    QString saveFileName(QWidget *parent, const QString &suggested) override;
+    void information(QWidget *parent, const QString &caption, const QString &text) override;
+    bool confirm(QWidget *parent, const QString &caption, const QString &text) override;
+    void error(QWidget *parent, const QString &caption, const QString &text) override;
+    bool printerSetup(QWidget *parent, QPrinter &printer) override;
+
+    int count(ShownMessage::Kind kind) const;
+};
+
+class FakeDesktop : public Desktop
+{
+public:
+    QList<QUrl> opened;
+    void open(const QUrl &url) override { opened << url; }
+};
+
+class FakeKeyLocks : public KeyLocks
+{
+public:
+    bool caps = false;
+    bool num = false;
+    bool capsLock() override { return caps; }
+    bool numLock() override { return num; }
+};
+
+class FakeClock : public Clock
+{
+public:
+    QDateTime time = QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9, 500));
+    QDateTime now() override { return time; }
+};
+
+struct FakeServices
+{
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    FakeKeyLocks keyLocks;
+    FakeClock clock;
+
+    Services services() { return {&dialogs, &desktop, &keyLocks, &clock}; }
+};

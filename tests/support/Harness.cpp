@@ -1,0 +1,96 @@
+#include "support/Harness.h"
+
+#include "wizard/ScriptBuffer.h"
+
+#include <QFile>
+#include <QRadioButton>
+
+Harness::Harness()
+    : m_window(std::make_unique<TForm1>(fakes.services()))
+{
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
+        qWarning("the main window was not exposed");
+}
+
+Harness::~Harness()
+{
+    // Nothing is asked when the test's window goes away.
+    m_window->hide();
+}
+
+void Harness::click(const QString &buttonName)
+{
+    auto *button = find<QAbstractButton>(buttonName);
+    if (!button)
+        return;
+    if (!button->isVisible())
+        QTest::qFail(qPrintable(buttonName + QStringLiteral(" is not visible")), __FILE__,
+                     __LINE__);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void Harness::trigger(const QString &actionName)
+{
+    if (auto *action = find<QAction>(actionName))
+        action->trigger();
+}
+
+void Harness::chooseStyle(const QString &style)
+{
+    if (auto *button = find<QRadioButton>(style))
+        button->setChecked(true);
+}
+
+void Harness::startRun()
+{
+    click(QStringLiteral("tbNew"));
+    click(QStringLiteral("SpeedButton1"));
+}
+
+void Harness::nextUntil(int step)
+{
+    for (int s = 1; s < step; ++s)
+        click(nextButton(s));
+}
+
+QStringList Harness::pressNext(int step)
+{
+    const QStringList before = lines();
+    click(nextButton(step));
+    const QStringList after = lines();
+    // Appends only add lines: the new ones follow the last line that was there before (which
+    // is the empty remainder after the final line break).
+    return after.mid(before.size() - 1, after.size() - before.size());
+}
+
+QString Harness::nextButton(int step)
+{
+    static const char *const names[]
+            = {"SpeedButton8", "SpeedButton7", "SpeedButton6", "SpeedButton5", "SpeedButton4",
+               "SpeedButton3", "SpeedButton2", "btn8",         "btn9"};
+    return QLatin1String(names[step - 1]);
+}
+
+QString Harness::text() const
+{
+    return m_window->buffer().text();
+}
+
+QStringList Harness::lines() const
+{
+    return text().split(QStringLiteral("\r\n"));
+}
+
+bool Harness::visibleLayer(Layer *layer) const
+{
+    return m_window->layers().visibleLayer(layer);
+}
+
+QByteArray Harness::data(const QString &name)
+{
+    QFile file(QStringLiteral(TARVEX_TEST_DATA_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing test data file %s", qPrintable(name));
+    return file.readAll();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "support/FakeServices.h"
+#include "ui/Application.h"
+#include "ui/MainUnit.h"
+#include "wizard/Layers.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+
+// The real main window with scripted platform services, driven the way a player drives it.
+class Harness
+{
+public:
+    Harness();
+    ~Harness();
+
+    TForm1 &window() { return *m_window; }
+    FakeServices fakes;
+
+    // A control of the window by its name; fails the test when there is none.
+    template<typename T> T *find(const QString &name)
+    {
+        T *child = m_window->findChild<T *>(name);
+        if (!child)
+            QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__,
+                         __LINE__);
+        return child;
+    }
+
+    // Clicks a button (or a tool bar button) with the mouse, as a player would.
+    void click(const QString &buttonName);
+    // Triggers a menu item by its name.
+    void trigger(const QString &actionName);
+
+    // Picks the section style on the start screen: "SN", "S1" or "S2".
+    void chooseStyle(const QString &style);
+
+    // New, then "Start...": the Controls step is shown.
+    void startRun();
+    // Presses the Next buttons of the steps before `step` (1 to 9), after startRun().
+    void nextUntil(int step);
+    // Presses the Next button of `step` and returns the lines that press appended.
+    QStringList pressNext(int step);
+    // The Next button's name of a step, 1 to 9.
+    static QString nextButton(int step);
+
+    // The script as it would be saved.
+    QString text() const;
+    // The script's lines (the pieces between CR LF pairs).
+    QStringList lines() const;
+
+    // The layer the player sees; false when only the background shows.
+    bool visibleLayer(Layer *layer) const;
+
+    // The contents of a file in tests/data, byte for byte.
+    static QByteArray data(const QString &name);
+
+private:
+    std::unique_ptr<TForm1> m_window;
+};
+
+// Every test program runs in the program's own application object, so that errors escaping
+// a handler reach the error box as in the program.
+#define TARVEX_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        TarvexApplication app(argc, argv);                                                         \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
