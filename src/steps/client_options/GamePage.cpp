@@ -1,9 +1,87 @@
 #include "steps/client_options/GamePage.h"
 
+#include "ui/PageKit.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+using ClientOptions::check;
+using ClientOptions::Setting;
+
+namespace {
+
+// In the order the lines are written; the screen shows them in row order, below the nick.
+std::vector<Setting> gameSettings()
+{
+    return {
+            check("cbRun", "Allways Run: ", true, "Allways Run", "cl_run", 5, 0),
+            check("cbReload", "Auto Reload:", true, "Reload Automaticly", "cg_autoReload", 6, 0),
+            check("cbSwitch", "Auto Switch:", true, "Auto Switch", "cg_autoswitch", 7, 0),
+            check("cbDownloads", "HTTP/FTP Downloads:", false, "allow HTTP/FTP Downloads",
+                  "cl_wwwDownload", 2, 0),
+            check("cbMissingserver", "Get Missing Files From Server:", true,
+                  "allow get missing files from server", "cl_allowDownload", 3, 0),
+            check("cbPopup", "Complaint Popup:", true, "complaint popup", "cg_complaintPopup", 4,
+                  0),
+            check("cbJshots", "Use JPEG for AutoScreenshots:", false,
+                  "use JPEG for AutoScreenshots", "cg_useScreenshotJPEG", 1, 0),
+    };
+}
+
+} // namespace
+
 GamePage::GamePage(const QCheckBox *chkName, QWidget *parent)
     : StepPage(QStringLiteral("pnlGame"), QStringLiteral("// Options: Game"), parent)
     , m_chkName(chkName)
 {
+    PageKit::Group game
+            = PageKit::group(QStringLiteral("pnlGameOptions"), QStringLiteral("// Game"));
+    QGridLayout *grid = game.grid;
+    grid->setVerticalSpacing(6);
+    grid->setHorizontalSpacing(12);
+    grid->setColumnStretch(1, 1);
+
+    const QString nickLabel = QStringLiteral("Your Nick:");
+    QLabel *nick = PageKit::label(nickLabel);
+    m_edNick = PageKit::lineEdit(QStringLiteral("edNick"), QStringLiteral("Your Nick Here"),
+                                 QStringLiteral("Player Alias (Nick Name)"), QString());
+    PageKit::nameAfter(m_edNick, nickLabel, nick);
+    m_CheckBox1 = PageKit::checkBox(QStringLiteral("CheckBox1"), true, QStringLiteral("enable?"),
+                                    QStringLiteral("chkName"), QStringLiteral("chkName"));
+    auto *nickRow = new QHBoxLayout;
+    nickRow->setSpacing(8);
+    nickRow->addWidget(m_edNick, 1);
+    nickRow->addWidget(m_CheckBox1);
+    grid->addWidget(nick, 0, 0);
+    grid->addLayout(nickRow, 0, 1);
+    grid->setRowMinimumHeight(0, ClientOptions::SettingRows::rowHeight);
+
+    m_settings = std::make_unique<ClientOptions::SettingRows>(gameSettings(), grid);
+
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(game.frame, 1);
+    columns->addStretch(1);
+    body()->addLayout(columns);
+    body()->addStretch(1);
+    footerNotes()->addWidget(
+            PageKit::note(QStringLiteral("All of these options are at the game options.")));
+
     setNextButton(QStringLiteral("SpeedButton4"), QStringLiteral("Step 5/ 10 - Next >"),
                   QStringLiteral("go to step 6"));
+}
+
+GamePage::~GamePage() = default;
+
+QStringList GamePage::lines() const
+{
+    QStringList lines;
+    // The nick is written only while both the start screen's box and the one beside it agree.
+    if (m_chkName->isChecked() && m_CheckBox1->isChecked())
+        lines << QStringLiteral("seta name ") + m_edNick->text();
+    return lines + m_settings->lines();
 }

@@ -1,11 +1,29 @@
 #pragma once
 
+#include "steps/client_options/SettingRows.h"
 #include "wizard/StepPage.h"
 
-// The System options step: resolution and four renderer settings.
+#include <memory>
+#include <vector>
+
+class QRadioButton;
+
+// The System options step: resolution and four renderer settings, each of which can be left out.
 class SystemPage : public StepPage
 {
     Q_OBJECT
 public:
     explicit SystemPage(QWidget *parent = nullptr);
+    ~SystemPage() override;
+
+    QStringList lines() const override;
+
+private:
+    struct Resolution
+    {
+        QRadioButton *button;
+        QStringList lines;
+    };
+    std::vector<Resolution> m_resolutions;
+    std::unique_ptr<ClientOptions::SettingRows> m_settings;
 };

@@ -1,0 +1,147 @@
+#include "steps/client_options/SettingRows.h"
+
+#include "ui/PageKit.h"
+#include "wizard/SectionStyle.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace ClientOptions {
+
+namespace {
+
+const QString useHint
+        = QStringLiteral("leave it checked if you whant to add the option to the cfg...");
+// Edits and combo boxes share one width so that the rows line up.
+constexpr int fieldWidth = 130;
+
+QString seta(const char *setting)
+{
+    return QStringLiteral("seta ") + QLatin1String(setting) + QLatin1Char(' ');
+}
+
+Setting make(Setting::Kind kind, const char *name, const char *label, const QString &value,
+             const char *hint, const QString &prefix, int row, int column)
+{
+    Setting setting;
+    setting.kind = kind;
+    setting.name = QLatin1String(name);
+    setting.label = QLatin1String(label);
+    setting.value = value;
+    setting.hint = QLatin1String(hint);
+    setting.prefix = prefix;
+    setting.row = row;
+    setting.column = column;
+    return setting;
+}
+
+} // namespace
+
+Setting check(const char *name, const char *label, bool checked, const char *hint,
+              const char *setting, int row, int column)
+{
+    return make(Setting::Check, name, label, flagText(checked), hint, seta(setting), row, column);
+}
+
+Setting edit(const char *name, const char *label, const char *text, const char *hint,
+             const char *setting, int row, int column)
+{
+    return make(Setting::Edit, name, label, QLatin1String(text), hint, seta(setting), row, column);
+}
+
+Setting combo(const char *name, const char *label, const char *text, const QStringList &items,
+              const char *hint, const char *setting, int row, int column)
+{
+    Setting combo = make(Setting::Combo, name, label, QLatin1String(text), hint, seta(setting), row,
+                         column);
+    combo.items = items;
+    return combo;
+}
+
+Setting fixedLine(const char *line)
+{
+    return make(Setting::Fixed, "", "", QString(), "", QLatin1String(line), 0, 0);
+}
+
+Setting keyBind(const char *name, const char *label, const char *key, const char *command, int row,
+                int column)
+{
+    // The key is not quoted; the command is.
+    Setting bind = make(Setting::Edit, name, label, QLatin1String(key), "", QStringLiteral("bind "),
+                        row, column);
+    bind.suffix = QStringLiteral(" \"") + QLatin1String(command) + QLatin1Char('"');
+    return bind;
+}
+
+SettingRows::SettingRows(std::vector<Setting> settings, QGridLayout *grid)
+{
+    m_rows.reserve(settings.size());
+    for (Setting &setting : settings) {
+        QWidget *control = nullptr;
+        switch (setting.kind) {
+        case Setting::Check:
+            control = PageKit::checkBox(setting.name, setting.value == flagText(true), setting.hint,
+                                        setting.label);
+            break;
+        case Setting::Edit:
+            control = PageKit::lineEdit(setting.name, setting.value, setting.hint, setting.label);
+            control->setFixedWidth(fieldWidth);
+            break;
+        case Setting::Combo:
+            control = PageKit::comboBox(setting.name, setting.items, setting.value, setting.hint,
+                                        setting.label);
+            control->setFixedWidth(fieldWidth);
+            break;
+        case Setting::Fixed:
+            break;
+        }
+
+        QCheckBox *use = nullptr;
+        if (control) {
+            QLabel *label = PageKit::label(setting.label);
+            PageKit::nameAfter(control, setting.label, label);
+            const int column = setting.column;
+            grid->addWidget(label, setting.row, column);
+            grid->addWidget(control, setting.row, column + 1, Qt::AlignLeft);
+            grid->setRowMinimumHeight(setting.row, rowHeight);
+            if (!setting.useBox.isEmpty()) {
+                use = PageKit::checkBox(setting.useBox, true, useHint,
+                                        QStringLiteral("Use? ") + setting.label.trimmed(),
+                                        QStringLiteral("Use?"));
+                grid->addWidget(use, setting.row, column + 2, Qt::AlignLeft);
+            }
+        }
+        m_rows.push_back({std::move(setting), control, use});
+    }
+}
+
+QString SettingRows::value(const Row &row) const
+{
+    switch (row.setting.kind) {
+    case Setting::Check:
+        return flagText(static_cast<QCheckBox *>(row.control)->isChecked());
+    case Setting::Edit:
+        return static_cast<QLineEdit *>(row.control)->text();
+    case Setting::Combo:
+        return static_cast<QComboBox *>(row.control)->currentText();
+    case Setting::Fixed:
+        break;
+    }
+    return QString();
+}
+
+QStringList SettingRows::lines() const
+{
+    QStringList lines;
+    for (const Row &row : m_rows) {
+        if (row.use && !row.use->isChecked())
+            continue;
+        lines << row.setting.prefix + value(row) + row.setting.suffix;
+    }
+    return lines;
+}
+
+} // namespace ClientOptions
