@@ -2,10 +2,26 @@
 
 #include "wizard/StepPage.h"
 
-// The Controls step: 47 binding rows in eight groups.
+#include <vector>
+
+class QCheckBox;
+class QLineEdit;
+
+// The Controls step: 47 binding rows in eight groups. A checked row writes one line, an
+// unchecked row nothing; the inputs are written exactly as they stand.
 class ControlsPage : public StepPage
 {
     Q_OBJECT
 public:
     explicit ControlsPage(QWidget *parent = nullptr);
+
+    QStringList lines() const override;
+
+private:
+    struct RowWidgets
+    {
+        QCheckBox *box;
+        QLineEdit *input; // the key field, or the sensitivity box's own edit
+    };
+    std::vector<RowWidgets> m_rows;
 };
