@@ -1,8 +1,108 @@
 #include "steps/chat_scripts/Scripts2Page.h"
 
+#include "steps/chat_scripts/ScriptBox.h"
+#include "steps/chat_scripts/ScriptLines.h"
+#include "ui/PageKit.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+const QString keyLabel = QStringLiteral("Key:");
+// The same hint serves the kill and the walk fields.
+const QString walkHint = QStringLiteral("select key to walk until button is pressed again");
+} // namespace
+
 Scripts2Page::Scripts2Page(QWidget *parent)
     : StepPage(QStringLiteral("pnlScripts2"), QStringLiteral("// Scripts part2"), parent)
 {
+    ScriptBox jump(QStringLiteral("pnlJump"), QStringLiteral("// Jump Script"),
+                   {QStringLiteral("With this script you can jump farder and faster.")});
+    m_chkJump = jump.addEnable(QStringLiteral("chkJump"));
+    m_edJump2 = jump.addField(QStringLiteral("edJump2"), keyLabel, QString(),
+                              QStringLiteral("select key to jump farder and faster"));
+
+    ScriptBox crouch(QStringLiteral("pnlCrouch"), QStringLiteral("// Crouch Script"),
+                     {QStringLiteral("You'll keep crouch until button is pressed again.")});
+    m_chkCrouch = crouch.addEnable(QStringLiteral("chkCrouch"));
+    m_edCrouch2 = crouch.addField(
+            QStringLiteral("edCrouch2"), keyLabel, QString(),
+            QStringLiteral("select key to keep crouch until button is pressed again"));
+
+    ScriptBox kill(QStringLiteral("pnlKill"), QStringLiteral("// Kill Script"),
+                   {QStringLiteral("Press a button to kill your self and say something at the "
+                                   "same time.")});
+    m_chkKill = kill.addEnable(QStringLiteral("chkKill"));
+    m_edKill = kill.addField(QStringLiteral("edKill"), keyLabel, QString(), walkHint);
+    m_edKill1
+            = kill.addField(QStringLiteral("edKill1"), QStringLiteral("Say:"), QString(), walkHint);
+
+    ScriptBox walk(QStringLiteral("pnlWalk"), QStringLiteral("// Walk Script"),
+                   {QStringLiteral("You'll keep walking until button is pressed again.")});
+    m_chkWalk = walk.addEnable(QStringLiteral("chkWalk"));
+    m_edWalk2 = walk.addField(QStringLiteral("edWalk2"), keyLabel, QString(), walkHint);
+
+    ScriptBox art(QStringLiteral("Panel55"), QStringLiteral("// Direct Artillery"),
+                  {QStringLiteral("Press a button and artillery will be automaticly sended, you "
+                                  "don't need the binoculars... It's cool!!")});
+    m_chkArt = art.addEnable(QStringLiteral("chkArt"));
+    m_edArt = art.addField(QStringLiteral("edArt"), keyLabel, QString(),
+                           QStringLiteral("select a key to auto send Atrillery"));
+
+    // Three boxes above, two wider ones below, in the order the scripts are written.
+    auto *boxes = new QGridLayout;
+    boxes->setHorizontalSpacing(8);
+    boxes->setVerticalSpacing(8);
+    boxes->addWidget(jump.frame(), 0, 0, 1, 2);
+    boxes->addWidget(crouch.frame(), 0, 2, 1, 2);
+    boxes->addWidget(kill.frame(), 0, 4, 1, 2);
+    boxes->addWidget(walk.frame(), 1, 0, 1, 3);
+    boxes->addWidget(art.frame(), 1, 3, 1, 3);
+    for (int column = 0; column < 6; ++column)
+        boxes->setColumnStretch(column, 1);
+    body()->addLayout(boxes);
+
+    // Nothing checks keys against the rest of the script; the warning is the only guard.
+    auto *warning = new QVBoxLayout;
+    warning->setSpacing(0);
+    warning->setContentsMargins(2, 8, 2, 0);
+    QLabel *first = PageKit::label(QStringLiteral("Do not use the same key in more than 1 space."));
+    first->setProperty("tarvexRole", QStringLiteral("warning"));
+    warning->addWidget(first);
+    for (const QString &text :
+         {QStringLiteral("It's better you note the keys you already used."),
+          QStringLiteral("for example, if you used the SPACE at Jump at the controls, then you "
+                         "cannot use"),
+          QStringLiteral("SPACE at this Jumb Script, use \"P\" for example... OR use SPACE but "
+                         "then you'll"),
+          QStringLiteral("have to remove \"bind SPACE \"+moveup\"\" at the script view step on "
+                         "Controls lines..."),
+          QStringLiteral("See the Quorlin forum for MUCH more information...")})
+        warning->addWidget(PageKit::note(text));
+    body()->addLayout(warning);
+    body()->addStretch(1);
+
     setNextButton(QStringLiteral("SpeedButton5"), QStringLiteral("Step 4/ 10 - Next >"),
                   QStringLiteral("go to step 5"));
+}
+
+QStringList Scripts2Page::lines() const
+{
+    using namespace ScriptLines;
+    QStringList out;
+    if (m_chkJump->isChecked())
+        out << bind(m_edJump2->text(), QLatin1String(jumpCommand)) << block(jumpLines);
+    if (m_chkCrouch->isChecked())
+        out << bind(m_edCrouch2->text(), QLatin1String(crouchCommand)) << block(crouchLines);
+    if (m_chkKill->isChecked())
+        out << bind(m_edKill->text(), QLatin1String(killCommand) + m_edKill1->text());
+    if (m_chkWalk->isChecked())
+        out << bind(m_edWalk2->text(), QLatin1String(walkCommand));
+    if (m_chkArt->isChecked())
+        out << block(artilleryLines) << bind(m_edArt->text(), QLatin1String(artilleryCommand));
+    return out;
 }

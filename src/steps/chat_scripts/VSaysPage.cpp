@@ -1,9 +1,160 @@
 #include "steps/chat_scripts/VSaysPage.h"
 
+#include "steps/chat_scripts/ScriptBox.h"
+#include "steps/chat_scripts/ScriptLines.h"
+#include "ui/PageKit.h"
+#include "wizard/ScriptBuffer.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace PageKit;
+
+namespace {
+
+QPushButton *addButton(const QString &objectName, const QString &caption, const QString &hint)
+{
+    auto *button = new QPushButton(caption);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    setHint(button, hint);
+    return button;
+}
+
+} // namespace
+
+const QStringList &VSaysPage::vsayItems()
+{
+    // The game's own order, not sorted; two names appear twice and write the same line.
+    static const QStringList items = {
+            QStringLiteral("PathCleared"),
+            QStringLiteral("EnemyWeak"),
+            QStringLiteral("AllClear"),
+            QStringLiteral("Incoming"),
+            QStringLiteral("FireInTheHole"),
+            QStringLiteral("OnDefense"),
+            QStringLiteral("OnOffense"),
+            QStringLiteral("TakingFire"),
+            QStringLiteral("MinesCleared"),
+            QStringLiteral("EnemyDisguised"),
+            QStringLiteral("Medic"),
+            QStringLiteral("NeedAmmo"),
+            QStringLiteral("NeedBackup"),
+            QStringLiteral("NeedEngineer"),
+            QStringLiteral("CoverMe"),
+            QStringLiteral("HoldFire"),
+            QStringLiteral("WhereTo"),
+            QStringLiteral("NeedOps"),
+            QStringLiteral("FollowMe"),
+            QStringLiteral("LetsGo"),
+            QStringLiteral("Move"),
+            QStringLiteral("ClearPath"),
+            QStringLiteral("DefendObjective"),
+            QStringLiteral("DisarmDynamite"),
+            QStringLiteral("ClearMines"),
+            QStringLiteral("ReinforceOffense"),
+            QStringLiteral("ReinforceDefense"),
+            QStringLiteral("Affirmative"),
+            QStringLiteral("Negative"),
+            QStringLiteral("Thanks"),
+            QStringLiteral("Welcome"),
+            QStringLiteral("Sorry"),
+            QStringLiteral("Oops"),
+            QStringLiteral("EnemyWeak"),
+            QStringLiteral("Hi"),
+            QStringLiteral("Bye"),
+            QStringLiteral("GreatShot"),
+            QStringLiteral("Cheer"),
+            QStringLiteral("HoldFire"),
+            QStringLiteral("GoodGame"),
+            QStringLiteral("CommandAcknowledged"),
+            QStringLiteral("CommandDeclined"),
+            QStringLiteral("CommandCompleted"),
+            QStringLiteral("DestroyPrimary"),
+            QStringLiteral("DestroySecondary"),
+            QStringLiteral("DestroyConstruction"),
+            QStringLiteral("ConstructionCommencing"),
+            QStringLiteral("RepairVehicle"),
+            QStringLiteral("DestroyVehicle"),
+            QStringLiteral("EscortVehicle"),
+    };
+    return items;
+}
+
 VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
     : StepPage(QStringLiteral("pnlVSays"), QStringLiteral("// Says and Vsays"), parent)
     , m_buffer(buffer)
 {
+    // The explanations keep their wording; they wrap to the width of their box.
+    ScriptBox vsays(
+            QStringLiteral("pnlVSayss"), QStringLiteral("// Vsays"),
+            {QStringLiteral("What is a vsay?"),
+             QStringLiteral("A vsay is a Quick Message, the messages that you say when pressing "
+                            "the key \"v\"... With this, you can say a \"vsay\" only pressing a "
+                            "key, you don't need to press \"v+2+1\" for example, with this you "
+                            "say, with the key \"k\" for example, say \"Fire in The hole!!\"... I "
+                            "hope you get it.! ")});
+    m_edVs = vsays.addField(QStringLiteral("edVs"), QStringLiteral("Key:"), QStringLiteral("F5"),
+                            QStringLiteral("vsay keyboard key"));
+    m_cbVsay = comboBox(QStringLiteral("cbVsay"), vsayItems(), QStringLiteral("PathCleared"),
+                        QStringLiteral("select the vsay (quick chat)"), QString());
+    m_cbVsay->setMaxVisibleItems(16);
+    vsays.addRow(QStringLiteral("Vsay message:"), m_cbVsay);
+    QPushButton *addVsay = addButton(QStringLiteral("btnVsayAdd"), QStringLiteral("Add Vsay"),
+                                     QStringLiteral("add vsay"));
+    vsays.addTrailing(addVsay);
+
+    ScriptBox says(QStringLiteral("pnlSays"), QStringLiteral("// Says"),
+                   {QStringLiteral("What is a say?"),
+                    QStringLiteral("Here the say is, when you press T and say something to team "
+                                   "or all, that's a Say, but here you can choose a key and the "
+                                   "text and when that key is is pressed, it automaticly says "
+                                   "what you whrote below...")});
+    m_edS = says.addField(QStringLiteral("edS"), QStringLiteral("Key:"), QStringLiteral("F6"),
+                          QStringLiteral("say keyboard key"));
+    m_edTexthere = says.addField(QStringLiteral("edTexthere"), QStringLiteral("Message text:"),
+                                 QStringLiteral("Hi all!"), QStringLiteral("enter the text"));
+    QPushButton *addSay = addButton(QStringLiteral("btnSayAdd"), QStringLiteral("Add Say"),
+                                    QStringLiteral("add say"));
+    says.addTrailing(addSay);
+
+    auto *boxes = new QHBoxLayout;
+    boxes->setSpacing(10);
+    boxes->addWidget(vsays.frame(), 1);
+    boxes->addWidget(says.frame(), 1);
+    body()->addLayout(boxes);
+
+    // Nothing checks keys against the rest of the script; the warning is the only guard.
+    QLabel *warningTitle = label(QStringLiteral("WARNING!!"));
+    warningTitle->setProperty("tarvexRole", QStringLiteral("warning"));
+    QLabel *warningText = note(QStringLiteral(
+            "Do not use the same keys and the keys you used in \"Options: Controls\" step. If "
+            "you're not noting the keys you already used, you should to."));
+    warningText->setWordWrap(true);
+    body()->addSpacing(6);
+    body()->addWidget(warningTitle);
+    body()->addWidget(warningText);
+    body()->addStretch(1);
+
+    connect(addVsay, &QPushButton::clicked, this, &VSaysPage::btnVsayAddClick);
+    connect(addSay, &QPushButton::clicked, this, &VSaysPage::btnSayAddClick);
+
     setNextButton(QStringLiteral("SpeedButton7"), QStringLiteral("Step 2/ 10 - Next >"),
                   QStringLiteral("Go to step 3"));
+}
+
+void VSaysPage::btnVsayAddClick()
+{
+    m_buffer.append(
+            ScriptLines::bind(m_edVs->text(), QStringLiteral("vsay ") + m_cbVsay->currentText()));
+}
+
+void VSaysPage::btnSayAddClick()
+{
+    m_buffer.append(
+            ScriptLines::bind(m_edS->text(), QStringLiteral("say ") + m_edTexthere->text()));
 }

@@ -2,6 +2,9 @@
 
 #include "wizard/StepPage.h"
 
+class QComboBox;
+class QLineEdit;
+class QPushButton;
 class ScriptBuffer;
 
 // The Vsays and says step: its Add buttons append one bind line at each press; Next writes nothing.
@@ -11,6 +14,19 @@ class VSaysPage : public StepPage
 public:
     explicit VSaysPage(ScriptBuffer &buffer, QWidget *parent = nullptr);
 
+    // The quick-chat messages offered, in the order the list shows them.
+    static const QStringList &vsayItems();
+
+public slots:
+    // bind KEY "vsay MESSAGE", with the combo box's text as it stands.
+    void btnVsayAddClick();
+    // bind KEY "say TEXT".
+    void btnSayAddClick();
+
 private:
     ScriptBuffer &m_buffer;
+    QLineEdit *m_edVs = nullptr;
+    QComboBox *m_cbVsay = nullptr;
+    QLineEdit *m_edS = nullptr;
+    QLineEdit *m_edTexthere = nullptr;
 };

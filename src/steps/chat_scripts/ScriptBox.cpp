@@ -1,0 +1,73 @@
+#include "steps/chat_scripts/ScriptBox.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace PageKit;
+
+ScriptBox::ScriptBox(const QString &objectName, const QString &title, const QStringList &texts)
+    : m_group(group(objectName, title))
+    , m_name(title.startsWith(QLatin1String("// ")) ? title.mid(3) : title)
+{
+    // The group's rows take the height left over, not the space below them: the extra height
+    // goes to the explanation, which keeps the field rows at the foot of the box.
+    if (auto *outer = qobject_cast<QBoxLayout *>(m_group.frame->layout())) {
+        for (int i = 0; i < outer->count(); ++i)
+            outer->setStretch(i, outer->itemAt(i)->layout() == m_group.grid ? 1 : 0);
+    }
+
+    auto *text = new QVBoxLayout;
+    text->setContentsMargins(0, 2, 0, 4);
+    text->setSpacing(2);
+    for (const QString &paragraph : texts) {
+        QLabel *line = note(paragraph);
+        line->setWordWrap(true);
+        text->addWidget(line);
+    }
+    text->addStretch(1);
+    QGridLayout *grid = m_group.grid;
+    grid->addLayout(text, 0, 0, 1, 3);
+    grid->setRowStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setVerticalSpacing(3);
+}
+
+QString ScriptBox::accessibleName(const QString &labelText) const
+{
+    return m_name + QLatin1Char(' ') + labelText;
+}
+
+QCheckBox *ScriptBox::addEnable(const QString &objectName)
+{
+    QCheckBox *enable
+            = checkBox(objectName, false, QStringLiteral("enable script"),
+                       accessibleName(QStringLiteral("Enable")), QStringLiteral("Enable"));
+    m_group.grid->addWidget(enable, m_row, 0);
+    return enable;
+}
+
+QLineEdit *ScriptBox::addField(const QString &objectName, const QString &labelText,
+                               const QString &text, const QString &hint)
+{
+    QLineEdit *edit = lineEdit(objectName, text, hint, QString());
+    addRow(labelText, edit);
+    return edit;
+}
+
+void ScriptBox::addRow(const QString &labelText, QWidget *control)
+{
+    QLabel *rowLabel = label(labelText);
+    nameAfter(control, accessibleName(labelText), rowLabel);
+    m_group.grid->addWidget(rowLabel, m_row, 1);
+    m_group.grid->addWidget(control, m_row, 2);
+    ++m_row;
+}
+
+void ScriptBox::addTrailing(QWidget *widget)
+{
+    m_group.grid->addWidget(widget, m_row++, 0, 1, 3, Qt::AlignRight);
+}
