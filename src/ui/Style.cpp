@@ -26,7 +26,7 @@ QPushButton[tarvexRole="next"]:pressed { background: #1f2d3d; }
 QLineEdit[tarvexRole="key"] {
     border: none; background: #eef2f6; padding: 0 3px; font-weight: bold;
 }
-QLabel[tarvexRole="panel"] { border: 1px solid #c3c9d0; padding: 0 3px; }
+QLabel[tarvexRole="panel"] { border: 1px solid #c3c9d0; padding: 0; font-size: 11px; }
 QPlainTextEdit#Editor { background: #ffffff; color: #5a5a5a; }
 )");
 }

@@ -1,0 +1,85 @@
+#pragma once
+
+// The rows of the two big steps, in the order their lines are written, as the tests that walk
+// the whole wizard need them.
+
+namespace StepRows {
+
+// The Controls step's rows in the order they are written: check box and input.
+inline const char *const controlRows[][2] = {
+        {"chkFoward", "edForward"},     {"chkBack", "edBack1"},
+        {"chkMleft", "edMleft"},        {"chkMright", "edMright"},
+        {"chkLleft", "edLleft"},        {"chkLright", "edLright"},
+        {"chkCjump", "edJump1"},        {"chkCcrouch", "edCrouch1"},
+        {"chkProne", "edProne1"},       {"chkWWalk", "edWalk1"},
+        {"chkSprint", "edSprint1"},     {"chkUse", "edUseact"},
+        {"chkMouseS", "cbSensitivity"}, {"chkChat", "edChat"},
+        {"chkTchat", "edTchat"},        {"chkQchat", "edQuickchat"},
+        {"chkScores", "edScores"},      {"chkLimbo", "edLimbo"},
+        {"chkSmap", "edMap"},           {"chkCzi", "edCZoomin"},
+        {"chkCzo", "edCZoomout"},       {"chkStats", "edStats"},
+        {"chkTop", "edTopshots"},       {"chkAttack", "edAttack"},
+        {"chkAltsw", "edAltsw"},        {"chkReload", "edReload"},
+        {"chkBinoc", "edBinoc"},        {"chkVotey", "edVotey"},
+        {"chkVoten", "edVoten"},        {"chkScreenshot", "edScreenshot"},
+        {"chkRec", "edRec"},            {"chkNextw", "edNextw"},
+        {"chkPreviousw", "edPreviousw"}, {"chkMelee", "edMelee"},
+        {"chk1handed", "ed1handed"},    {"chk2handed", "ed2handed"},
+        {"chkGrenade", "edGrenade"},    {"chkSpecial1", "edSpecial1"},
+        {"chkSpecial2", "edSpecial2"},  {"chkSpecial3", "edSpecial3"},
+        {"chkSelectall", "edSelectall"}, {"chkMember1", "edSMember1"},
+        {"chkMember2", "edSMember2"},   {"chkMember3", "edSMember3"},
+        {"chkMember4", "edSMember4"},   {"chkMember5", "edSMember5"},
+        {"chkMember6", "edSMember6"},
+};
+
+// The server step's rows in the order they are written: enable box and line prefix.
+inline const char *const serverRows[][2] = {
+        {"chkSMPM", "set sv_minping "},
+        {"chkSMP", "set sv_maxping "},
+        {"chkSALJ", "seta match_latejoin "},
+        {"chkSRP", "seta match_readypercent "},
+        {"chkMP", "set sv_maxclients "},
+        {"chkMPM", "set match_minplayers "},
+        {"chkMS", "seta match_mutespecs "},
+        {"chkMPPT", "seta team_maxplayers "},
+        {"chkSTC", "seta team_noControls "},
+        {"chkWD", "seta g_warmup "},
+        {"chkTL", "seta timelimit "},
+        {"chkMC", "set g_complaintlimit "},
+        {"chkLMSR", "seta g_lms_roundlimit "},
+        {"chkLMSM", "seta g_lms_matchlimit  "},
+        {"chkLMSL", "seta g_lms_lockTeams  "},
+        {"chkPS", "set sv_pure "},
+        {"chkRP", "seta refereePassword "},
+        {"chkSP", "set g_password "},
+        {"chkVLPP", "set vote_limit "},
+        {"chkSV", "set vote_percent "},
+        {"chkAV", "set g_allowVote "},
+        {"chkACS", "set vote_allow_comp "},
+        {"chkAK", "set vote_allow_kick "},
+        {"chkAMC", "set vote_allow_map "},
+        {"chkAMR", "set vote_allow_matchreset "},
+        {"chkMSpecs", "set vote_allow_mutespecs "},
+        {"chkNM", "set vote_allow_nextmap "},
+        {"chkAPS", "set vote_allow_pub "},
+        {"chkAR", "set vote_allow_referee "},
+        {"chkAXPST", "set vote_allow_shuffleteamsxp "},
+        {"chkAST", "set vote_allow_swapteams "},
+        {"chkAFF", "set vote_allow_friendlyfire "},
+        {"chkATL", "set vote_allow_timelimit "},
+        {"chkAWD", "set vote_allow_warmupdamage "},
+        {"chkAAL", "set vote_allow_antilag "},
+        {"chkABT", "set vote_allow_balancedteams "},
+        {"chkM1", "set server_motd0 "},
+        {"chkM2", "set server_motd1 "},
+        {"chkM3", "set server_motd2 "},
+        {"chkM4", "set server_motd3 "},
+        {"chkM5", "set server_motd4 "},
+        {"chkAD", "set sv_allowDownload "},
+        {"chkHTTPFTP", "set sv_wwwDownload "},
+        {"chkFF", "set g_friendlyFire "},
+        {"chkSN", "set sv_hostname "},
+};
+
+} // namespace StepRows
