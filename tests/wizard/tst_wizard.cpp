@@ -15,6 +15,10 @@
 namespace {
 const QString rule1 = QStringLiteral("//-----------------------------------------------");
 const QString rule2 = QStringLiteral("//==================================");
+// The screen each step's Next shows, steps 1 to 9.
+const Layer expected[] = {Layer::VSays,  Layer::Scripts1, Layer::Scripts2,
+                          Layer::Game,   Layer::View,     Layer::System,
+                          Layer::Server, Layer::Misc,     Layer::Editor};
 } // namespace
 
 class WizardTest : public QObject
@@ -185,9 +189,6 @@ private slots:
         QCOMPARE(shown(h), Layer::Controls);
         QVERIFY(!newCFG->isEnabled());
 
-        const Layer expected[]
-                = {Layer::VSays,  Layer::Scripts1, Layer::Scripts2, Layer::Game,  Layer::View,
-                   Layer::System, Layer::Server,   Layer::Misc,     Layer::Editor};
         for (int step = 1; step <= 9; ++step) {
             h.click(Harness::nextButton(step));
             QCOMPARE(shown(h), expected[step - 1]);
@@ -229,9 +230,6 @@ private slots:
         h.click(QStringLiteral("SpeedButton1"));
         QVERIFY(h.text().startsWith(first));
         QCOMPARE(h.text().mid(first.size()).left(9), QStringLiteral("//My CFG\r"));
-        const Layer expected[]
-                = {Layer::VSays,  Layer::Scripts1, Layer::Scripts2, Layer::Game,  Layer::View,
-                   Layer::System, Layer::Server,   Layer::Misc,     Layer::Editor};
         for (int step = 1; step <= 9; ++step) {
             h.click(Harness::nextButton(step));
             QCOMPARE(shown(h), expected[step - 1]);

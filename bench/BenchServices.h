@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/Services.h"
+
+#include <QStringList>
+
+#include <cstdio>
+
+// Platform services that never block: the save dialog answers from a queue, message boxes are
+// counted instead of shown, the clock is the real one.
+class BenchDialogs : public Dialogs
+{
+public:
+    QStringList saveAnswers;
+    int informationCount = 0;
+    int errorCount = 0;
+
+    QString saveFileName(QWidget *, const QString &) override
+    {
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+    void information(QWidget *, const QString &, const QString &) override { ++informationCount; }
+    bool confirm(QWidget *, const QString &, const QString &) override { return true; }
+    void error(QWidget *, const QString &, const QString &text) override
+    {
+        ++errorCount;
+        std::fprintf(stderr, "error box: %s\n", qPrintable(text));
+    }
+    bool printerSetup(QWidget *, QPrinter &) override { return false; }
+};
+
+class BenchDesktop : public Desktop
+{
+public:
+    void open(const QUrl &) override { }
+};
+
+class BenchKeyLocks : public KeyLocks
+{
+public:
+    bool capsLock() override { return false; }
+    bool numLock() override { return false; }
+};
+
+class BenchClock : public Clock
+{
+public:
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+};
+
+struct BenchServices
+{
+    BenchDialogs dialogs;
+    BenchDesktop desktop;
+    BenchKeyLocks keyLocks;
+    BenchClock clock;
+
+    Services services() { return {&dialogs, &desktop, &keyLocks, &clock}; }
+};

@@ -1,0 +1,183 @@
+// Times what the player waits for once the window is up, in the real main window with
+// non-blocking dialogs:
+//   - a whole wizard run: New, "Start...", the nine Next buttons, every check box checked;
+//   - Find and Find Next through every match of a word in a script of 1 MiB;
+//   - Save of that script.
+// Each handler is timed together with the repaint it causes. Prints one "name value" line per
+// figure and run:
+//   tarvex_bench_ops [RUNS] [FOLDER]   (FOLDER receives the saved script; a temporary one if none)
+#include "BenchServices.h"
+
+#include "editor/EditorTools.h"
+#include "editor/FindDialog.h"
+#include "ui/Application.h"
+#include "ui/MainUnit.h"
+#include "wizard/Layers.h"
+#include "wizard/ScriptBuffer.h"
+#include "wizard/StartPage.h"
+#include "wizard/StepPage.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr qsizetype scriptSize = 1024 * 1024;
+// A setting the wizard's script holds three times (the quick-turn script sets it twice): a few
+// hundred matches in the 1 MiB script.
+const QString findWord = QStringLiteral("com_maxfps");
+
+void settle(int msec = 50)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < msec)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+double millisecondsSince(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Off during the warm-up run.
+bool reporting = false;
+
+void report(const char *name, double value)
+{
+    if (reporting)
+        std::printf("%s %.4f\n", name, value);
+}
+
+[[noreturn]] void fail(const char *what)
+{
+    std::fprintf(stderr, "tarvex_bench_ops: %s\n", what);
+    std::exit(1);
+}
+
+// A press as the player makes it, with the repaint it causes.
+void press(QAbstractButton *button)
+{
+    if (!button || !button->isEnabled())
+        fail("a button to press is missing or disabled");
+    button->click();
+    QCoreApplication::processEvents();
+}
+
+void run(BenchServices &fakes, const QString &folder)
+{
+    auto window = std::make_unique<TForm1>(fakes.services());
+    window->show();
+    settle(100);
+
+    // Every option on: every check box of every screen, the scripts' Enable boxes among them.
+    for (QCheckBox *box : window->findChildren<QCheckBox *>())
+        box->setChecked(true);
+    settle();
+
+    QElapsedTimer timer;
+    timer.start();
+    press(window->findChild<QToolButton *>(QStringLiteral("tbNew")));
+    press(window->startPage()->nextButton());
+    for (int step = 1; step <= 9; ++step)
+        press(window->stepPage(step)->nextButton());
+    report("wizard_ms", millisecondsSince(timer));
+
+    Layer top;
+    if (!window->layers().visibleLayer(&top) || top != Layer::Editor)
+        fail("the script view is not shown after the ninth step");
+
+    // The script of this run, again and again, up to 1 MiB.
+    ScriptBuffer &buffer = window->buffer();
+    const QStringList wizardLines = buffer.text().split(QStringLiteral("\r\n"));
+    while (buffer.text().size() < scriptSize)
+        buffer.append(wizardLines);
+    const QString script = buffer.text();
+    report("script_bytes", double(script.size()));
+    settle();
+
+    // Find: the dialog's Find Next searches from the start.
+    EditorTools &tools = window->editorTools();
+    tools.find();
+    FindDialog *dialog = tools.findDialog();
+    auto *findText
+            = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("edFindText")) : nullptr;
+    auto *findNext
+            = dialog ? dialog->findChild<QPushButton *>(QStringLiteral("btnFindNext")) : nullptr;
+    if (!findText || !findNext)
+        fail("the Find dialog has no find text or no Find Next button");
+    findText->setText(findWord);
+    settle();
+    const int messagesBefore = fakes.dialogs.informationCount;
+    timer.restart();
+    press(findNext);
+    report("find_ms", millisecondsSince(timer));
+    if (fakes.dialogs.informationCount != messagesBefore)
+        fail("Find did not find the word");
+
+    // Find Next, from match to match until the message says there are no more.
+    int matches = 1;
+    double total = 0;
+    double slowest = 0;
+    for (;;) {
+        timer.restart();
+        window->FindNext1Click();
+        QCoreApplication::processEvents();
+        const double ms = millisecondsSince(timer);
+        if (fakes.dialogs.informationCount != messagesBefore)
+            break;
+        ++matches;
+        total += ms;
+        slowest = std::max(slowest, ms);
+    }
+    if (matches != script.count(findWord, Qt::CaseInsensitive))
+        fail("Find Next did not stop at every match");
+    report("matches", matches);
+    report("findnext_mean_ms", total / (matches - 1));
+    report("findnext_max_ms", slowest);
+    report("findnext_total_ms", total);
+    settle();
+
+    // Save into a new file, as the first Save of a script does.
+    const QString path = QDir(folder).filePath(QStringLiteral("bench.cfg"));
+    QFile::remove(path);
+    fakes.dialogs.saveAnswers = QStringList {path};
+    timer.restart();
+    window->SaveCFG1Click();
+    QCoreApplication::processEvents();
+    report("save_ms", millisecondsSince(timer));
+    if (fakes.dialogs.errorCount || QFileInfo(path).size() < scriptSize)
+        fail("Save did not write the script");
+
+    window->hide();
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    TarvexApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    QTemporaryDir temporary;
+    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : temporary.path();
+
+    BenchServices fakes;
+    // A first run that is not reported: fonts, style sheets and caches warm up.
+    run(fakes, folder);
+    reporting = true;
+    for (int i = 0; i < runs; ++i)
+        run(fakes, folder);
+    return 0;
+}

@@ -1,0 +1,15 @@
+// The program's start exactly as src/ui/main.cpp does it, plus a report of the first paint, so
+// that the bench driver can time start-up and read its memory.
+#include "FirstPaint.h"
+
+#include "ui/Application.h"
+#include "ui/MainUnit.h"
+
+int main(int argc, char *argv[])
+{
+    TarvexApplication app(argc, argv);
+    TForm1 window;
+    new FirstPaintReporter(&window);
+    window.show();
+    return app.exec();
+}

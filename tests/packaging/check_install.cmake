@@ -1,0 +1,93 @@
+# Installs the build in BUILD_DIR below STAGE_DIR, then checks that the program, its manual and
+# its desktop files are where the desktop and the program look for them, and that they agree.
+cmake_minimum_required(VERSION 3.21)
+
+file(REMOVE_RECURSE ${STAGE_DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE_DIR}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(failures "")
+function(fault text)
+    set(failures "${failures}\n  ${text}" PARENT_SCOPE)
+endfunction()
+
+set(program ${STAGE_DIR}/bin/tarvex)
+set(manual ${STAGE_DIR}/share/tarvex/manual.txt)
+set(desktop ${STAGE_DIR}/share/applications/tarvex.desktop)
+set(metainfo ${STAGE_DIR}/share/metainfo/org.tarvex.tarvex.metainfo.xml)
+set(icon ${STAGE_DIR}/share/icons/hicolor/scalable/apps/tarvex.svg)
+
+if(NOT EXISTS ${program} OR IS_DIRECTORY ${program})
+    fault("no program at bin/tarvex")
+else()
+    file(GET_RUNTIME_DEPENDENCIES EXECUTABLES ${program} RESOLVED_DEPENDENCIES_VAR libraries
+         UNRESOLVED_DEPENDENCIES_VAR missing)
+    if(missing)
+        fault("the installed program needs libraries that are not found: ${missing}")
+    endif()
+endif()
+
+# The Help menu opens <bindir>/../share/tarvex/manual.txt: it must be the manual itself.
+if(NOT EXISTS ${manual})
+    fault("no manual at share/tarvex/manual.txt")
+else()
+    file(SHA256 ${CMAKE_CURRENT_LIST_DIR}/../../docs/manual.txt expected)
+    file(SHA256 ${manual} installed)
+    if(NOT installed STREQUAL expected)
+        fault("share/tarvex/manual.txt differs from docs/manual.txt")
+    endif()
+endif()
+
+if(NOT EXISTS ${icon})
+    fault("no icon at share/icons/hicolor/scalable/apps/tarvex.svg")
+else()
+    file(READ ${icon} svg LIMIT 200)
+    if(NOT svg MATCHES "^<svg ")
+        fault("the icon is not an SVG picture")
+    endif()
+endif()
+
+if(NOT EXISTS ${desktop})
+    fault("no desktop entry at share/applications/tarvex.desktop")
+else()
+    # The entry starts the installed program and shows the installed icon.
+    file(READ ${desktop} entry)
+    if(NOT entry MATCHES "\nExec=tarvex\n")
+        fault("the desktop entry does not start tarvex")
+    endif()
+    if(NOT entry MATCHES "\nIcon=tarvex\n")
+        fault("the desktop entry does not show the tarvex icon")
+    endif()
+    if(NOT entry MATCHES "\nCategories=Game;Utility;\n")
+        fault("the desktop entry is not in the Game and Utility categories")
+    endif()
+endif()
+
+if(NOT EXISTS ${metainfo})
+    fault("no metainfo at share/metainfo/org.tarvex.tarvex.metainfo.xml")
+else()
+    file(READ ${metainfo} component)
+    if(NOT component MATCHES "<launchable type=\"desktop-id\">tarvex\\.desktop</launchable>")
+        fault("the metainfo does not launch tarvex.desktop")
+    endif()
+    if(NOT component MATCHES "<binary>tarvex</binary>")
+        fault("the metainfo does not provide the tarvex program")
+    endif()
+    if(NOT component MATCHES "<screenshot[^>]*>.*<image>https://[^<]+\\.png</image>")
+        fault("the metainfo has no screenshot")
+    endif()
+    # The installed tree as software centres read it: metainfo and desktop entry together.
+    execute_process(COMMAND appstreamcli validate-tree --no-net --strict ${STAGE_DIR}
+                    RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
+    if(NOT result EQUAL 0)
+        fault("appstreamcli validate-tree fails:\n${report}")
+    endif()
+endif()
+
+if(failures)
+    message(FATAL_ERROR "The installed tree is not right:${failures}")
+endif()
+message(STATUS "The installed tree below ${STAGE_DIR} is complete")
