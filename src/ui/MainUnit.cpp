@@ -132,62 +132,103 @@ TForm1::~TForm1()
     TarvexApplication::setErrorSink(nullptr);
 }
 
+namespace {
+
+// The layer of each option step, 1 to 9.
+const Layer stepLayers[] = {Layer::Controls, Layer::VSays, Layer::Scripts1,
+                            Layer::Scripts2, Layer::Game,  Layer::View,
+                            Layer::System,   Layer::Server, Layer::Misc};
+
+} // namespace
+
+StartPage *TForm1::startPage() const
+{
+    return static_cast<StartPage *>(m_layers->ensure(Layer::Start));
+}
+
 StepPage *TForm1::stepPage(int step) const
 {
-    StepPage *const pages[] = {m_controls, m_vsays,  m_scripts1, m_scripts2, m_game,
-                               m_view,     m_system, m_server,   m_misc};
-    return pages[step - 1];
+    return static_cast<StepPage *>(m_layers->ensure(stepLayers[step - 1]));
+}
+
+void TForm1::buildAllScreens() const
+{
+    startPage();
+    for (int step = 1; step <= 9; ++step)
+        stepPage(step);
+}
+
+StepPage *TForm1::createStepPage(int step)
+{
+    StepPage *page = nullptr;
+    void (TForm1::*handler)() = nullptr;
+    switch (step) {
+    case 1:
+        page = new ControlsPage(m_client);
+        handler = &TForm1::SpeedButton8Click;
+        break;
+    case 2:
+        page = new VSaysPage(*m_buffer, m_client);
+        handler = &TForm1::SpeedButton7Click;
+        break;
+    case 3:
+        page = new Scripts1Page(m_client);
+        handler = &TForm1::SpeedButton6Click;
+        break;
+    case 4:
+        page = new Scripts2Page(m_client);
+        handler = &TForm1::SpeedButton5Click;
+        break;
+    case 5:
+        // The nick line is guarded by the start screen's name box too.
+        page = new GamePage(startPage()->nameBox(), m_client);
+        handler = &TForm1::SpeedButton4Click;
+        break;
+    case 6:
+        page = new ViewPage(m_client);
+        handler = &TForm1::SpeedButton3Click;
+        break;
+    case 7:
+        page = new SystemPage(m_client);
+        handler = &TForm1::SpeedButton2Click;
+        break;
+    case 8:
+        page = new ServerPage(m_client);
+        handler = &TForm1::btn8Click;
+        break;
+    default:
+        page = new MiscPage(m_client);
+        handler = &TForm1::btn9Click;
+        break;
+    }
+    connect(page, &StepPage::nextClicked, this, handler);
+    return page;
 }
 
 void TForm1::buildClientArea()
 {
-    auto *client = new ClientArea;
-    client->setObjectName(QStringLiteral("ClientArea"));
-    setCentralWidget(client);
+    m_client = new ClientArea;
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(m_client);
 
-    auto *background = new Picture(QStringLiteral(":/images/background.svg"), client);
+    auto *background = new Picture(QStringLiteral(":/images/background.svg"), m_client);
     background->setObjectName(QStringLiteral("Background"));
 
-    m_editor = new QPlainTextEdit(client);
+    m_editor = new QPlainTextEdit(m_client);
     m_editor->setObjectName(QStringLiteral("Editor"));
     m_editor->setAccessibleName(QStringLiteral("Script"));
     m_buffer = new ScriptBuffer(m_editor, this);
 
-    m_start = new StartPage(client);
-    m_controls = new ControlsPage(client);
-    m_vsays = new VSaysPage(*m_buffer, client);
-    m_scripts1 = new Scripts1Page(client);
-    m_scripts2 = new Scripts2Page(client);
-    m_game = new GamePage(m_start->nameBox(), client);
-    m_view = new ViewPage(client);
-    m_system = new SystemPage(client);
-    m_server = new ServerPage(client);
-    m_misc = new MiscPage(client);
-
     m_layers = new LayerStack(this);
     m_layers->setBackground(background);
-    m_layers->setWidget(Layer::Start, m_start);
-    m_layers->setWidget(Layer::Controls, m_controls);
-    m_layers->setWidget(Layer::VSays, m_vsays);
-    m_layers->setWidget(Layer::Scripts1, m_scripts1);
-    m_layers->setWidget(Layer::Scripts2, m_scripts2);
-    m_layers->setWidget(Layer::Game, m_game);
-    m_layers->setWidget(Layer::View, m_view);
-    m_layers->setWidget(Layer::System, m_system);
-    m_layers->setWidget(Layer::Server, m_server);
-    m_layers->setWidget(Layer::Misc, m_misc);
     m_layers->setWidget(Layer::Editor, m_editor);
-
-    connect(m_start, &StepPage::nextClicked, this, &TForm1::SpeedButton1Click);
-    connect(m_controls, &StepPage::nextClicked, this, &TForm1::SpeedButton8Click);
-    connect(m_vsays, &StepPage::nextClicked, this, &TForm1::SpeedButton7Click);
-    connect(m_scripts1, &StepPage::nextClicked, this, &TForm1::SpeedButton6Click);
-    connect(m_scripts2, &StepPage::nextClicked, this, &TForm1::SpeedButton5Click);
-    connect(m_game, &StepPage::nextClicked, this, &TForm1::SpeedButton4Click);
-    connect(m_view, &StepPage::nextClicked, this, &TForm1::SpeedButton3Click);
-    connect(m_system, &StepPage::nextClicked, this, &TForm1::SpeedButton2Click);
-    connect(m_server, &StepPage::nextClicked, this, &TForm1::btn8Click);
-    connect(m_misc, &StepPage::nextClicked, this, &TForm1::btn9Click);
+    m_layers->setFactory(Layer::Start, [this] {
+        auto *start = new StartPage(m_client);
+        connect(start, &StepPage::nextClicked, this, &TForm1::SpeedButton1Click);
+        return start;
+    });
+    for (int step = 1; step <= 9; ++step)
+        m_layers->setFactory(stepLayers[step - 1], [this, step] { return createStepPage(step); });
 }
 
 void TForm1::buildMenus()
@@ -366,7 +407,7 @@ void TForm1::runStep(int step)
     const StepInfo &info = stepInfo(step);
     if (info.writesLines) {
         m_buffer->append(
-                Section::framed(m_start->sectionStyle(), info.title, stepPage(step)->lines()));
+                Section::framed(startPage()->sectionStyle(), info.title, stepPage(step)->lines()));
     }
     apply(info.next);
 }
@@ -383,7 +424,7 @@ void TForm1::NewCFG1Click()
 
 void TForm1::SpeedButton1Click()
 {
-    m_buffer->append(m_start->lines());
+    m_buffer->append(startPage()->lines());
     apply(Trigger::Start);
 }
 

@@ -16,15 +16,6 @@ class EditorTools;
 class ScriptBuffer;
 class StartPage;
 class StepPage;
-class ControlsPage;
-class VSaysPage;
-class Scripts1Page;
-class Scripts2Page;
-class GamePage;
-class ViewPage;
-class SystemPage;
-class ServerPage;
-class MiscPage;
 
 // The main window: menus, tool bar, the wizard's screens and the script view stacked in the
 // client area, and the status bar with hint line, clock, caret place and lock-key indicators.
@@ -38,10 +29,13 @@ public:
     ScriptBuffer &buffer() const { return *m_buffer; }
     LayerStack &layers() const { return *m_layers; }
     QPlainTextEdit *editor() const { return m_editor; }
-    StartPage *startPage() const { return m_start; }
     EditorTools &editorTools() const { return *m_tools; }
-    // The screen of an option step, 1 to 9.
+    // The start screen and the screens of the option steps, 1 to 9. A screen is built the first
+    // time it is shown or asked for.
+    StartPage *startPage() const;
     StepPage *stepPage(int step) const;
+    // Builds every screen now.
+    void buildAllScreens() const;
 
 public slots:
     // File menu and tool bar.
@@ -96,6 +90,7 @@ private:
     void buildToolBar();
     void buildStatusBar();
     void buildClientArea();
+    StepPage *createStepPage(int step);
 
     void apply(Trigger trigger);
     void setCommandEnabled(Command command, bool enabled);
@@ -110,16 +105,7 @@ private:
     LayerStack *m_layers = nullptr;
     EditorTools *m_tools = nullptr;
 
-    StartPage *m_start = nullptr;
-    ControlsPage *m_controls = nullptr;
-    VSaysPage *m_vsays = nullptr;
-    Scripts1Page *m_scripts1 = nullptr;
-    Scripts2Page *m_scripts2 = nullptr;
-    GamePage *m_game = nullptr;
-    ViewPage *m_view = nullptr;
-    SystemPage *m_system = nullptr;
-    ServerPage *m_server = nullptr;
-    MiscPage *m_misc = nullptr;
+    QWidget *m_client = nullptr;
 
     QToolButton *m_tbNew = nullptr;
     QToolButton *m_tbSave = nullptr;

@@ -1,7 +1,6 @@
 #include "ui/Pictures.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 QPixmap svgPixmap(const QString &resource, const QSize &size)
 {
@@ -15,12 +14,21 @@ QPixmap svgPixmap(const QString &resource, const QSize &size)
 
 Picture::Picture(const QString &resource, QWidget *parent)
     : QWidget(parent)
-    , m_resource(resource)
-{ }
+    , m_renderer(resource)
+{
+}
 
 void Picture::paintEvent(QPaintEvent *)
 {
-    QSvgRenderer renderer(m_resource);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (m_cache.size() != pixels) {
+        m_cache = QPixmap(pixels);
+        m_cache.fill(Qt::transparent);
+        QPainter cachePainter(&m_cache);
+        m_renderer.render(&cachePainter);
+        m_cache.setDevicePixelRatio(ratio);
+    }
     QPainter painter(this);
-    renderer.render(&painter, rect());
+    painter.drawPixmap(0, 0, m_cache);
 }

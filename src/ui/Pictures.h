@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -19,5 +20,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_resource;
+    QSvgRenderer m_renderer;
+    // The picture drawn at the widget's size, redrawn only when the size changes.
+    QPixmap m_cache;
 };

@@ -18,8 +18,24 @@ void LayerStack::setBackground(QWidget *background)
     update();
 }
 
+void LayerStack::setFactory(Layer layer, std::function<QWidget *()> factory)
+{
+    m_factories[index(layer)] = std::move(factory);
+}
+
+QWidget *LayerStack::ensure(Layer layer)
+{
+    QWidget *&widget = m_widgets[index(layer)];
+    if (!widget && m_factories[index(layer)]) {
+        widget = m_factories[index(layer)]();
+        widget->setVisible(false);
+    }
+    return widget;
+}
+
 void LayerStack::show(Layer layer)
 {
+    ensure(layer);
     m_shown[index(layer)] = true;
     update();
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 
 class QWidget;
 
@@ -32,6 +33,10 @@ public:
     explicit LayerStack(QObject *parent = nullptr);
 
     void setWidget(Layer layer, QWidget *widget);
+    // Builds the layer's widget the first time it is needed (shown, or asked for with ensure()),
+    // so the window starts without building screens nobody has seen yet.
+    void setFactory(Layer layer, std::function<QWidget *()> factory);
+    QWidget *ensure(Layer layer);
     void setBackground(QWidget *background);
     QWidget *widget(Layer layer) const { return m_widgets[index(layer)]; }
 
@@ -52,5 +57,6 @@ private:
 
     std::array<bool, layerCount> m_shown {};
     std::array<QWidget *, layerCount> m_widgets {};
+    std::array<std::function<QWidget *()>, layerCount> m_factories {};
     QWidget *m_background = nullptr;
 };

@@ -26,6 +26,11 @@ public:
     template<typename T> T *find(const QString &name)
     {
         T *child = m_window->findChild<T *>(name);
+        if (!child) {
+            // Screens are built when first shown; a test may look at one before that.
+            m_window->buildAllScreens();
+            child = m_window->findChild<T *>(name);
+        }
         if (!child)
             QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__,
                          __LINE__);
