@@ -15,6 +15,9 @@ QFrame[tarvexRole="group"] QLabel { background: transparent; }
 QFrame[tarvexRole="group"] QLabel[tarvexRole="caption"] {
     background: #3b5068; color: #ffffff; font-weight: bold; padding: 2px 6px;
 }
+QLabel[tarvexRole="preview"] {
+    background: #f4f6f8; color: #3a4450; border: 1px solid #d5dbe1; padding: 6px; margin-top: 6px;
+}
 QLabel[tarvexRole="note"] { color: #3a4450; background: transparent; }
 QLabel[tarvexRole="warning"] { color: #a61b1b; font-weight: bold; background: transparent; }
 QPushButton[tarvexRole="next"] {

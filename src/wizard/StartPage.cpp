@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -91,6 +92,30 @@ StartPage::StartPage(QWidget *parent)
         organizer.grid->addWidget(button, styleRow++, 0);
     }
     m_S1->setChecked(true);
+
+    // A preview of how the chosen style frames a step's lines in the script.
+    auto *preview = new QLabel;
+    preview->setObjectName(QStringLiteral("StylePreview"));
+    preview->setProperty("tarvexRole", QStringLiteral("preview"));
+    preview->setTextFormat(Qt::PlainText);
+    preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    organizer.grid->addWidget(preview, styleRow, 0);
+    organizer.grid->setRowStretch(styleRow, 1);
+    auto showPreview = [this, preview] {
+        const QStringList sample{QStringLiteral("bind W \"+forward\""),
+                                 QStringLiteral("bind S \"+back\"")};
+        QStringList shown = Section::framed(sectionStyle(), QStringLiteral("//Controls ---"),
+                                            sample);
+        // The rule lines are long: show them cut to the preview's width.
+        for (QString &line : shown) {
+            if (line.size() > 30)
+                line = line.left(30) + QStringLiteral("...");
+        }
+        preview->setText(QStringLiteral("Step 1 in the script:\n\n") + shown.join(QLatin1Char('\n')));
+    };
+    connect(styles, &QButtonGroup::buttonToggled, this, showPreview);
+    showPreview();
 
     auto *columns = new QHBoxLayout;
     columns->setSpacing(10);
