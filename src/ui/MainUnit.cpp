@@ -135,9 +135,9 @@ TForm1::~TForm1()
 namespace {
 
 // The layer of each option step, 1 to 9.
-const Layer stepLayers[] = {Layer::Controls, Layer::VSays, Layer::Scripts1,
-                            Layer::Scripts2, Layer::Game,  Layer::View,
-                            Layer::System,   Layer::Server, Layer::Misc};
+const Layer stepLayers[]
+        = {Layer::Controls, Layer::VSays,  Layer::Scripts1, Layer::Scripts2, Layer::Game,
+           Layer::View,     Layer::System, Layer::Server,   Layer::Misc};
 
 } // namespace
 

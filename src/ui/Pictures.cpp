@@ -15,8 +15,7 @@ QPixmap svgPixmap(const QString &resource, const QSize &size)
 Picture::Picture(const QString &resource, QWidget *parent)
     : QWidget(parent)
     , m_renderer(resource)
-{
-}
+{ }
 
 void Picture::paintEvent(QPaintEvent *)
 {

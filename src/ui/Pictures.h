@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <QSize>
 #include <QString>
+#include <QSvgRenderer>
 #include <QWidget>
 
 // The program's pictures are SVG resources, drawn crisp at whatever size they are shown.

@@ -51,14 +51,9 @@ QString ScriptBuffer::text() const
 {
     // The raw text keeps every character as typed (no-break spaces included); only the
     // paragraph and line separators of the document become the script's CR LF.
-    QString raw = m_editor->document()->toRawText();
-    QString out;
-    out.reserve(raw.size() + raw.size() / 16);
-    for (const QChar c : raw) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            out += QLatin1String("\r\n");
-        else
-            out += c;
-    }
-    return out;
+    QString text = m_editor->document()->toRawText();
+    const QString lineBreak = QStringLiteral("\r\n");
+    text.replace(QChar::ParagraphSeparator, lineBreak);
+    text.replace(QChar::LineSeparator, lineBreak);
+    return text;
 }

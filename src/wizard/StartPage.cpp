@@ -103,16 +103,17 @@ StartPage::StartPage(QWidget *parent)
     organizer.grid->addWidget(preview, styleRow, 0);
     organizer.grid->setRowStretch(styleRow, 1);
     auto showPreview = [this, preview] {
-        const QStringList sample{QStringLiteral("bind W \"+forward\""),
-                                 QStringLiteral("bind S \"+back\"")};
-        QStringList shown = Section::framed(sectionStyle(), QStringLiteral("//Controls ---"),
-                                            sample);
+        const QStringList sample {QStringLiteral("bind W \"+forward\""),
+                                  QStringLiteral("bind S \"+back\"")};
+        QStringList shown
+                = Section::framed(sectionStyle(), QStringLiteral("//Controls ---"), sample);
         // The rule lines are long: show them cut to the preview's width.
         for (QString &line : shown) {
             if (line.size() > 30)
                 line = line.left(30) + QStringLiteral("...");
         }
-        preview->setText(QStringLiteral("Step 1 in the script:\n\n") + shown.join(QLatin1Char('\n')));
+        preview->setText(QStringLiteral("Step 1 in the script:\n\n")
+                         + shown.join(QLatin1Char('\n')));
     };
     connect(styles, &QButtonGroup::buttonToggled, this, showPreview);
     showPreview();

@@ -189,9 +189,9 @@ private slots:
         QVERIFY(s2->isChecked());
         h->click(QStringLiteral("SpeedButton1"));
         QVERIFY(h->visibleLayer(&layer) && layer == Layer::Controls);
-        const Layer shownAfter[] = {Layer::VSays, Layer::Scripts1, Layer::Scripts2,
-                                    Layer::Game,  Layer::View,     Layer::System,
-                                    Layer::Server, Layer::Misc,    Layer::Editor};
+        const Layer shownAfter[]
+                = {Layer::VSays,  Layer::Scripts1, Layer::Scripts2, Layer::Game,  Layer::View,
+                   Layer::System, Layer::Server,   Layer::Misc,     Layer::Editor};
         for (int step = 1; step <= 9; ++step) {
             if (step != 2)
                 flipAll(w.stepPage(step));

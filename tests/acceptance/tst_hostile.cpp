@@ -76,7 +76,8 @@ private slots:
             // Found by its field's unique start, then compared whole.
             const qsizetype at = script.indexOf(value.left(40));
             QVERIFY2(at >= 0, qPrintable(value.left(20)));
-            QVERIFY2(QStringView(script).mid(at, value.size()) == value, qPrintable(value.left(20)));
+            QVERIFY2(QStringView(script).mid(at, value.size()) == value,
+                     qPrintable(value.left(20)));
         }
 
         h.fakes.dialogs.saveAnswers << path;

@@ -19,43 +19,59 @@ namespace {
 
 const QString rule1 = QStringLiteral("//-----------------------------------------------");
 const QString rule2 = QStringLiteral("//==================================");
-const QString titles[] = {"//Controls ---",        "",
-                          "//Scripts part 1 ---",  "//Scripts part 2 ---",
-                          "//Game options ---",    "//View Options ---",
-                          "//System Options ---",  "//Server Options ---",
+const QString titles[] = {"//Controls ---",
+                          "",
+                          "//Scripts part 1 ---",
+                          "//Scripts part 2 ---",
+                          "//Game options ---",
+                          "//View Options ---",
+                          "//System Options ---",
+                          "//Server Options ---",
                           "//Misc ---"};
 
 // The scripts steps: each Enable box and how many lines its script writes.
-const QPair<const char *, int> scripts1[] = {{"chkFov", 1},   {"chkTurn", 1},      {"chkGun", 4},
-                                             {"chkSmoke", 4}, {"chkRain", 4},      {"chkCrosshair", 11},
-                                             {"chkRecord", 4}, {"chkGamma", 16},   {"chkVolume", 16}};
-const QPair<const char *, int> scripts2[] = {
-        {"chkJump", 2}, {"chkCrouch", 4}, {"chkKill", 1}, {"chkWalk", 1}, {"chkArt", 2}};
+const QPair<const char *, int> scripts1[] = {
+        {"chkFov", 1},        {"chkTurn", 1},   {"chkGun", 4},    {"chkSmoke", 4},  {"chkRain", 4},
+        {"chkCrosshair", 11}, {"chkRecord", 4}, {"chkGamma", 16}, {"chkVolume", 16}};
+const QPair<const char *, int> scripts2[]
+        = {{"chkJump", 2}, {"chkCrouch", 4}, {"chkKill", 1}, {"chkWalk", 1}, {"chkArt", 2}};
 
 // The settings the always-written steps write, in order.
-const QStringList gamePrefixes = {"seta cl_run ",           "seta cg_autoReload ",
-                                  "seta cg_autoswitch ",    "seta cl_wwwDownload ",
-                                  "seta cl_allowDownload ", "seta cg_complaintPopup ",
+const QStringList gamePrefixes = {"seta cl_run ",
+                                  "seta cg_autoReload ",
+                                  "seta cg_autoswitch ",
+                                  "seta cl_wwwDownload ",
+                                  "seta cl_allowDownload ",
+                                  "seta cg_complaintPopup ",
                                   "seta cg_useScreenshotJPEG "};
-const QStringList viewPrefixes = {"seta cg_drawGun ",
-                                  "seta cg_drawCompass ",
-                                  "seta cg_drawReinforcementTime ",
-                                  "seta cg_crosshairHealth ",
-                                  "seta cg_drawCrosshairNames ",
-                                  "seta cg_wolfparticles "};
-const QStringList miscPrefixes = {
-        "seta com_maxfps ",     "seta cl_autoupdate ",    "seta cg_popupLimboMenu ",
-        "seta cg_crosshairSize ", "seta rate ",           "seta r_texturebits ",
-        "seta r_colorbits ",    "seta r_stereo ",         "seta r_drawSun ",
-        "seta cg_shadows ",     "seta r_highQualityVideo ", "seta s_khz ",
-        "seta ui_menuFiles ",   "seta cg_drawBuddies ",   "seta cg_crosshairColor ",
-        "seta cg_drawIcons ",   "seta cg_lagometer ",     "seta cg_bloodFlash ",
-        "bind ",                "bind "};
+const QStringList viewPrefixes = {
+        "seta cg_drawGun ",         "seta cg_drawCompass ",        "seta cg_drawReinforcementTime ",
+        "seta cg_crosshairHealth ", "seta cg_drawCrosshairNames ", "seta cg_wolfparticles "};
+const QStringList miscPrefixes = {"seta com_maxfps ",
+                                  "seta cl_autoupdate ",
+                                  "seta cg_popupLimboMenu ",
+                                  "seta cg_crosshairSize ",
+                                  "seta rate ",
+                                  "seta r_texturebits ",
+                                  "seta r_colorbits ",
+                                  "seta r_stereo ",
+                                  "seta r_drawSun ",
+                                  "seta cg_shadows ",
+                                  "seta r_highQualityVideo ",
+                                  "seta s_khz ",
+                                  "seta ui_menuFiles ",
+                                  "seta cg_drawBuddies ",
+                                  "seta cg_crosshairColor ",
+                                  "seta cg_drawIcons ",
+                                  "seta cg_lagometer ",
+                                  "seta cg_bloodFlash ",
+                                  "bind ",
+                                  "bind "};
 
 QString randomText(QRandomGenerator &rng)
 {
-    static const QString alphabet =
-            QStringLiteral("abcXYZ019 \"';/\\-_.,^*\u00e9\u00df\u0416\u00a0");
+    static const QString alphabet
+            = QStringLiteral("abcXYZ019 \"';/\\-_.,^*\u00e9\u00df\u0416\u00a0");
     const int length = rng.bounded(0, 12);
     QString text;
     for (int i = 0; i < length; ++i)
@@ -115,13 +131,13 @@ private:
         QStringList lines = written;
         if (style == QLatin1String("S1")) {
             if (lines.size() < 5 || lines[0] != titles[step - 1] || lines[1] != " "
-                || lines.mid(lines.size() - 3) != QStringList{" ", rule1, " "})
+                || lines.mid(lines.size() - 3) != QStringList {" ", rule1, " "})
                 return {QStringLiteral("<bad S1 framing>")};
             return lines.mid(2, lines.size() - 5);
         }
         if (style == QLatin1String("S2")) {
-            if (lines.size() < 4 || lines.mid(0, 2) != QStringList{" ", rule2}
-                || lines.mid(lines.size() - 2) != QStringList{" ", rule2})
+            if (lines.size() < 4 || lines.mid(0, 2) != QStringList {" ", rule2}
+                || lines.mid(lines.size() - 2) != QStringList {" ", rule2})
                 return {QStringLiteral("<bad S2 framing>")};
             return lines.mid(2, lines.size() - 4);
         }
@@ -150,7 +166,7 @@ private slots:
         Harness h;
         h.click(QStringLiteral("tbNew"));
         randomize(h.find<QWidget>(QStringLiteral("pnlStart")), rng);
-        const QString style = QStringList{"SN", "S1", "S2"}.at(rng.bounded(3));
+        const QString style = QStringList {"SN", "S1", "S2"}.at(rng.bounded(3));
         h.chooseStyle(style);
         const QString before = h.text();
         h.click(QStringLiteral("SpeedButton1"));
@@ -158,7 +174,7 @@ private slots:
         // The header keeps its five fixed blank lines and ends in two of them.
         const QStringList header = h.lines().mid(1, h.lines().size() - 2);
         QCOMPARE(header.count(QStringLiteral(" ")) >= 5, true);
-        QCOMPARE(header.mid(header.size() - 2), (QStringList{" ", " "}));
+        QCOMPARE(header.mid(header.size() - 2), (QStringList {" ", " "}));
 
         for (int step = 1; step <= 9; ++step) {
             QWidget *page = h.window().stepPage(step);
@@ -170,18 +186,18 @@ private slots:
                     const QStringList was = h.lines();
                     h.click(QLatin1String(vsay ? "btnVsayAdd" : "btnSayAdd"));
                     const QStringList added = h.lines().mid(was.size() - 1, 1);
-                    const QString expected = vsay ? "bind " + textOf(h, "edVs") + " \"vsay "
-                                    + textOf(h, "cbVsay") + "\""
-                                                  : "bind " + textOf(h, "edS") + " \"say "
-                                    + textOf(h, "edTexthere") + "\"";
-                    QCOMPARE(added, QStringList{expected});
+                    const QString expected = vsay
+                            ? "bind " + textOf(h, "edVs") + " \"vsay " + textOf(h, "cbVsay") + "\""
+                            : "bind " + textOf(h, "edS") + " \"say " + textOf(h, "edTexthere")
+                                    + "\"";
+                    QCOMPARE(added, QStringList {expected});
                 }
             }
             const QString was = h.text();
             const QStringList written = h.pressNext(step);
             QVERIFY2(h.text().startsWith(was), "a step changed lines already written");
             if (step == 2) {
-                QCOMPARE(written, QStringList{});
+                QCOMPARE(written, QStringList {});
                 continue;
             }
             const QStringList own = ownLines(written, style, step);
@@ -229,14 +245,15 @@ private slots:
                 QStringList prefixes;
                 for (const char *rb : {"rb1280", "rb1024", "rb800"}) {
                     if (h.find<QRadioButton>(QLatin1String(rb))->isChecked())
-                        prefixes << "seta r_customheight \"" << "seta r_customwidth \""
+                        prefixes << "seta r_customheight \""
+                                 << "seta r_customwidth \""
                                  << "seta r_mode \"-1\"";
                 }
-                const QPair<const char *, const char *> rows[] = {
-                        {"chkFS", "seta r_fullscreen "},
-                        {"chkDetT", "seta r_detailtextures "},
-                        {"chkCT", "seta r_ext_compressed_textures "},
-                        {"chkDynL", "seta r_dynamiclight "}};
+                const QPair<const char *, const char *> rows[]
+                        = {{"chkFS", "seta r_fullscreen "},
+                           {"chkDetT", "seta r_detailtextures "},
+                           {"chkCT", "seta r_ext_compressed_textures "},
+                           {"chkDynL", "seta r_dynamiclight "}};
                 for (const auto &row : rows) {
                     if (checked(h, row.first))
                         prefixes << QLatin1String(row.second);

@@ -16,9 +16,9 @@ namespace {
 const QString rule1 = QStringLiteral("//-----------------------------------------------");
 const QString rule2 = QStringLiteral("//==================================");
 // The screen each step's Next shows, steps 1 to 9.
-const Layer expected[] = {Layer::VSays,  Layer::Scripts1, Layer::Scripts2,
-                          Layer::Game,   Layer::View,     Layer::System,
-                          Layer::Server, Layer::Misc,     Layer::Editor};
+const Layer expected[]
+        = {Layer::VSays,  Layer::Scripts1, Layer::Scripts2, Layer::Game,  Layer::View,
+           Layer::System, Layer::Server,   Layer::Misc,     Layer::Editor};
 } // namespace
 
 class WizardTest : public QObject
