@@ -177,16 +177,23 @@ void EditorTools::inform(const QString &text)
     m_services.dialogs->information(m_window, QStringLiteral("Information"), text);
 }
 
+QPrinter &EditorTools::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void EditorTools::print()
 {
-    if (!printerAvailable(m_printer)) {
+    if (!printerAvailable(printer())) {
         m_services.dialogs->error(
                 m_window, applicationTitle,
                 QStringLiteral("There is no printer to print on. Choose a "
                                "printer or a file to print into in Print Setup."));
         return;
     }
-    if (!printRows(m_printer, displayedRows(m_editor))) {
+    if (!printRows(printer(), displayedRows(m_editor))) {
         m_services.dialogs->error(m_window, applicationTitle,
                                   QStringLiteral("The printer could not print the script."));
     }
@@ -194,5 +201,5 @@ void EditorTools::print()
 
 void EditorTools::printSetup()
 {
-    m_services.dialogs->printerSetup(m_window, m_printer);
+    m_services.dialogs->printerSetup(m_window, printer());
 }

@@ -5,6 +5,8 @@
 
 #include <QObject>
 #include <QPrinter>
+
+#include <memory>
 #include <QString>
 
 class FindDialog;
@@ -40,8 +42,9 @@ public:
     // Rewrites the Line and Position panels from the caret.
     void refreshCaretDisplay();
 
-    // The printer later prints go to.
-    QPrinter &printer() { return m_printer; }
+    // The printer later prints go to; set up the first time it is needed, since finding the
+    // system's printers takes a while.
+    QPrinter &printer();
     // The Find dialog, once it was opened.
     FindDialog *findDialog() const { return m_findDialog; }
 
@@ -64,7 +67,7 @@ private:
     Services m_services;
     QWidget *m_window;
     FindDialog *m_findDialog = nullptr;
-    QPrinter m_printer {QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> m_printer;
 
     // The search in progress: what it looks for, how, and where it goes on (-1: nowhere, no
     // search started yet or the last one found nothing more).
