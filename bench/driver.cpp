@@ -182,8 +182,15 @@ long long processorNs(pid_t pid)
     return total;
 }
 
-// The share of one core the real program uses over 10 seconds after it has settled.
-double idleProcessor(const std::string &program)
+struct Idle
+{
+    double percent; // of one core
+    double peakMiB; // over the program's whole run
+};
+
+// The share of one core the real program uses over 10 seconds after it has settled, and its
+// peak resident memory over the whole run (its screens are all built by then).
+Idle idleProcessor(const std::string &program)
 {
     Child child = spawn(program, {});
     sleepMs(3000);
@@ -193,11 +200,12 @@ double idleProcessor(const std::string &program)
     const long long cpuAfter = processorNs(child.pid);
     const long long after = monotonicNs();
     kill(child.pid, SIGTERM);
-    waitFor(child, program);
+    const rusage usage = waitFor(child, program);
     close(child.out);
     if (cpuBefore <= 0)
         fail("cannot read the processor time of " + program);
-    return 100.0 * double(cpuAfter - cpuBefore) / double(after - before);
+    return {100.0 * double(cpuAfter - cpuBefore) / double(after - before),
+            double(usage.ru_maxrss) / 1024.0};
 }
 
 struct Stats
@@ -279,15 +287,18 @@ int main(int argc, char *argv[])
         tarvexMs.push_back(tarvex.ms);
         baselineMs.push_back(baseline.ms);
         ratio.push_back(tarvex.ms / baseline.ms);
-        tarvexMiB.push_back(tarvex.peakMiB);
         baselineMiB.push_back(baseline.peakMiB);
-        extraMiB.push_back(tarvex.peakMiB - baseline.peakMiB);
     }
 
     std::fprintf(stderr, "idle processor time: %d runs of 10 s...\n", idleRuns);
     Samples idle;
-    for (int i = 0; i < idleRuns; ++i)
-        idle.push_back(idleProcessor(dir + "/tarvex"));
+    const double baselinePeak = stats(baselineMiB).median;
+    for (int i = 0; i < idleRuns; ++i) {
+        const Idle run = idleProcessor(dir + "/tarvex");
+        idle.push_back(run.percent);
+        tarvexMiB.push_back(run.peakMiB);
+        extraMiB.push_back(run.peakMiB - baselinePeak);
+    }
 
     std::fprintf(stderr, "wizard run, Find, Find Next and Save: %d runs...\n", runs);
     Child ops = spawn(dir + "/tarvex_bench_ops", {std::to_string(runs)});
@@ -308,7 +319,8 @@ int main(int argc, char *argv[])
             {"Start-up to first paint, baseline (empty QMainWindow)", baselineMs, 1, "ms", -1,
              false, ""},
             {"Start-up, Tarvex / baseline", ratio, 2, "x", 1.3, false, "<= 1.30 x"},
-            {"Peak resident memory, Tarvex", tarvexMiB, 1, "MiB", -1, false, ""},
+            {"Peak resident memory, Tarvex (whole idle run, every screen built)", tarvexMiB, 1,
+             "MiB", -1, false, ""},
             {"Peak resident memory, baseline", baselineMiB, 1, "MiB", -1, false, ""},
             {"Peak resident memory, Tarvex - baseline", extraMiB, 1, "MiB", 20, false, "<= 20 MiB"},
             {"Idle processor time over 10 s, clock running", idle, 3, "% of a core", 0.2, true,

@@ -158,6 +158,21 @@ void TForm1::buildAllScreens() const
         stepPage(step);
 }
 
+void TForm1::buildNextScreen()
+{
+    if (!m_layers->widget(Layer::Start)) {
+        startPage();
+    } else {
+        int step = 1;
+        while (step <= 9 && m_layers->widget(stepLayers[step - 1]))
+            ++step;
+        if (step > 9)
+            return;
+        stepPage(step);
+    }
+    QTimer::singleShot(0, this, &TForm1::buildNextScreen);
+}
+
 StepPage *TForm1::createStepPage(int step)
 {
     StepPage *page = nullptr;
@@ -626,6 +641,10 @@ void TForm1::FormKeyDown()
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (!m_screensScheduled && event->type() == QEvent::Paint && watched == centralWidget()) {
+        m_screensScheduled = true;
+        QTimer::singleShot(0, this, &TForm1::buildNextScreen);
+    }
     if (event->type() == QEvent::KeyPress) {
         auto *widget = qobject_cast<QWidget *>(watched);
         // Seen before the focused control; never consumed.

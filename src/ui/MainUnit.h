@@ -91,6 +91,9 @@ private:
     void buildStatusBar();
     void buildClientArea();
     StepPage *createStepPage(int step);
+    // Builds the next screen not built yet, one per turn of the event loop, once the window
+    // has been painted: the window shows at once, and each screen is ready before it is needed.
+    void buildNextScreen();
 
     void apply(Trigger trigger);
     void setCommandEnabled(Command command, bool enabled);
@@ -116,6 +119,7 @@ private:
     QMenu *m_editMenu = nullptr;
     QLabel *m_panels[6] = {};
     QTimer *m_timer = nullptr;
+    bool m_screensScheduled = false;
 
     // The name the save dialog offers: the one confirmed last.
     QString m_saveName;

@@ -273,6 +273,19 @@ private slots:
         QCOMPARE(h.text(), before);
     }
 
+    // The window shows at once; the screens are built afterwards, unseen, before they are needed.
+    void screensAreBuiltInTheBackground()
+    {
+        Harness h;
+        QTRY_VERIFY(h.window().layers().widget(Layer::Misc) != nullptr);
+        QVERIFY(noLayer(h));
+        for (int layer = 0; layer < layerCount; ++layer) {
+            QWidget *screen = h.window().layers().widget(Layer(layer));
+            QVERIFY(screen);
+            QVERIFY(!screen->isVisible());
+        }
+    }
+
     void nextButtonsTakeNoFocus()
     {
         Harness h;
