@@ -69,6 +69,16 @@ void nextFrom(Harness &h, int from, int until)
 // A say long enough to wrap over several rows of the script view.
 const QString longSay = QStringLiteral("gg ").repeated(150).trimmed();
 
+// Print Setup, answered with a PDF file as the printer.
+void printIntoPdf(Harness &h, const QString &pdf)
+{
+    h.fakes.dialogs.onPrinterSetup = [pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+}
+
 } // namespace
 
 class EditorToolsTest : public QObject
@@ -154,11 +164,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("script.pdf"));
         Harness h;
-        h.fakes.dialogs.onPrinterSetup = [&pdf](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        };
+        printIntoPdf(h, pdf);
         h.startRun();
         h.nextUntil(2);
         h.find<QLineEdit>(QStringLiteral("edTexthere"))->setText(longSay);
@@ -206,11 +212,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("rows.pdf"));
         Harness h;
-        h.fakes.dialogs.onPrinterSetup = [&pdf](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        };
+        printIntoPdf(h, pdf);
         h.startRun();
         h.nextUntil(10);
         QStringList rows;
