@@ -28,16 +28,7 @@ class EndToEndTest : public QObject
         }
     }
 
-    void type(const char *name, const QString &text)
-    {
-        QWidget *widget = h->find<QWidget>(QLatin1String(name));
-        QLineEdit *edit = qobject_cast<QLineEdit *>(widget);
-        if (auto *combo = qobject_cast<QComboBox *>(widget))
-            edit = combo->lineEdit();
-        QVERIFY2(edit, name);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
+    void type(const char *name, const QString &text) { h->retype(QLatin1String(name), text); }
 
     void pick(const char *combo, int index)
     {

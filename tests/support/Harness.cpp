@@ -2,7 +2,9 @@
 
 #include "wizard/ScriptBuffer.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QRadioButton>
 
 Harness::Harness()
@@ -54,14 +56,35 @@ void Harness::nextUntil(int step)
         click(nextButton(s));
 }
 
-QStringList Harness::pressNext(int step)
+QStringList Harness::press(const QString &buttonName)
 {
     const QStringList before = lines();
-    click(nextButton(step));
+    click(buttonName);
     const QStringList after = lines();
     // Appends only add lines: the new ones follow the last line that was there before (which
     // is the empty remainder after the final line break).
     return after.mid(before.size() - 1, after.size() - before.size());
+}
+
+QStringList Harness::pressNext(int step)
+{
+    return press(nextButton(step));
+}
+
+void Harness::retype(QWidget *field, const QString &text)
+{
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+void Harness::retype(const QString &fieldName, const QString &text)
+{
+    QWidget *field = find<QWidget>(fieldName);
+    if (auto *combo = qobject_cast<QComboBox *>(field))
+        field = combo->lineEdit();
+    if (field)
+        retype(field, text);
 }
 
 QString Harness::nextButton(int step)

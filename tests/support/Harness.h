@@ -39,6 +39,12 @@ public:
 
     // Clicks a button (or a tool bar button) with the mouse, as a player would.
     void click(const QString &buttonName);
+    // Clicks a button and returns the lines that click appended.
+    QStringList press(const QString &buttonName);
+    // Replaces a field's text as a player does: select all, delete, then type.
+    static void retype(QWidget *field, const QString &text);
+    // The same for the field (edit or editable combo box) of that name.
+    void retype(const QString &fieldName, const QString &text);
     // Triggers a menu item by its name.
     void trigger(const QString &actionName);
 

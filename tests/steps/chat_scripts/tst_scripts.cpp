@@ -15,9 +15,7 @@ const QString s2Rule = QStringLiteral("//") + QString(34, QLatin1Char('='));
 // Replaces a field's text the way a player does: select all, then type.
 void type(QLineEdit *edit, const QString &text)
 {
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    Harness::retype(edit, text);
     QCOMPARE(edit->text(), text);
 }
 

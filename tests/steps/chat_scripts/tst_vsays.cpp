@@ -8,18 +8,8 @@ namespace {
 // Replaces a field's text the way a player does: select all, then type.
 void type(QLineEdit *edit, const QString &text)
 {
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    Harness::retype(edit, text);
     QCOMPARE(edit->text(), text);
-}
-
-// The lines that clicking a button appended.
-QStringList press(Harness &h, const QString &button)
-{
-    const QStringList before = h.lines();
-    h.click(button);
-    return h.lines().mid(before.size() - 1, h.lines().size() - before.size());
 }
 
 } // namespace
@@ -53,7 +43,7 @@ private slots:
         const QString say = QStringLiteral("bind F6 \"say Hi all!\"");
         QStringList pressed;
         for (const char *button : {"btnVsayAdd", "btnSayAdd", "btnVsayAdd", "btnVsayAdd"})
-            pressed << press(h, QLatin1String(button));
+            pressed << h.press(QLatin1String(button));
         QCOMPARE(pressed, (QStringList {vsay, say, vsay, vsay}));
 
         const QString before = h.text();
@@ -122,9 +112,9 @@ private slots:
         type(vsay ? h.find<QComboBox>(QStringLiteral("cbVsay"))->lineEdit()
                   : h.find<QLineEdit>(QStringLiteral("edTexthere")),
              message);
-        QCOMPARE(press(h, button), QStringList {line});
+        QCOMPARE(h.press(button), QStringList {line});
         // The fields keep what was typed: the same press writes the same line again.
-        QCOMPARE(press(h, button), QStringList {line});
+        QCOMPARE(h.press(button), QStringList {line});
     }
 
     // Item 34 is the second "EnemyWeak": picking it writes the same line as item 2.
@@ -138,7 +128,7 @@ private slots:
         for (int i = 0; i < 33; ++i)
             QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(combo->currentIndex(), 33);
-        QCOMPARE(press(h, QStringLiteral("btnVsayAdd")),
+        QCOMPARE(h.press(QStringLiteral("btnVsayAdd")),
                  QStringList {QStringLiteral("bind F5 \"vsay EnemyWeak\"")});
     }
 };

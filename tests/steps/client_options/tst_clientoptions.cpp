@@ -77,14 +77,6 @@ QStringList allOff(QStringList lines)
     return lines;
 }
 
-// Replaces a field's text the way a player does: select everything, then type.
-void retype(QWidget *field, const QString &text)
-{
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-}
-
 } // namespace
 
 class ClientOptionsTest : public QObject
@@ -285,7 +277,7 @@ private slots:
         h.chooseStyle(QStringLiteral("SN"));
         h.startRun();
         h.nextUntil(5);
-        retype(h.find<QLineEdit>(QStringLiteral("edNick")), nick);
+        Harness::retype(h.find<QLineEdit>(QStringLiteral("edNick")), nick);
         const QStringList got = h.pressNext(5);
         QCOMPARE(got.value(0), line);
         QCOMPARE(got.mid(1), gameDefaults.mid(1));
@@ -323,7 +315,7 @@ private slots:
         for (int i = 0; i < upPresses; ++i)
             QTest::keyClick(box, Qt::Key_Up);
         if (!typed.isEmpty())
-            retype(box->lineEdit(), typed);
+            Harness::retype(box->lineEdit(), typed);
         QStringList want = miscDefaults;
         want[line] = expected;
         QCOMPARE(h.pressNext(9), want);
@@ -335,8 +327,8 @@ private slots:
         h.chooseStyle(QStringLiteral("SN"));
         h.startRun();
         h.nextUntil(9);
-        retype(h.find<QLineEdit>(QStringLiteral("edNready")), QString());
-        retype(h.find<QLineEdit>(QStringLiteral("edFPS")), QStringLiteral("125"));
+        Harness::retype(h.find<QLineEdit>(QStringLiteral("edNready")), QString());
+        Harness::retype(h.find<QLineEdit>(QStringLiteral("edFPS")), QStringLiteral("125"));
         QStringList want = miscDefaults;
         want[0] = QStringLiteral("seta com_maxfps 125");
         want[19] = QStringLiteral("bind  \"notready\"");

@@ -74,16 +74,6 @@ void keepOnly(Harness &h, const QStringList &checked)
     }
 }
 
-// Replaces a field's text by typing, the way a player does: select all, then type over it.
-void retype(QWidget *field, const QString &text)
-{
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, text);
-}
-
 } // namespace
 
 class ControlsTest : public QObject
@@ -174,7 +164,7 @@ private slots:
         h.startRun();
         keepOnly(h, {"chkFoward"});
         auto *field = h.find<QLineEdit>("edForward");
-        retype(field, typed);
+        Harness::retype(field, typed);
         QCOMPARE(field->text(), held);
         QCOMPARE(h.pressNext(1), QStringList {"bind " + held + " \"+forward\""});
     }
@@ -184,7 +174,7 @@ private slots:
         Harness h;
         h.startRun();
         auto *field = h.find<QLineEdit>("edJump1");
-        retype(field, "mouse");
+        Harness::retype(field, "mouse");
         QTest::keyClick(field, Qt::Key_Home);
         QTest::keyClicks(field, "x");
         QTest::keyClick(field, Qt::Key_End);
@@ -255,7 +245,7 @@ private slots:
         h.startRun();
         keepOnly(h, {"chkMouseS"});
         auto *combo = h.find<QComboBox>("cbSensitivity");
-        retype(combo, typed);
+        Harness::retype(combo, typed);
         QCOMPARE(combo->currentText(), typed);
         QCOMPARE(h.pressNext(1), QStringList {line});
     }
@@ -276,7 +266,7 @@ private slots:
         Harness h;
         h.chooseStyle("SN");
         h.startRun();
-        retype(h.find<QLineEdit>("edForward"), "");
+        Harness::retype(h.find<QLineEdit>("edForward"), "");
         QStringList expected = defaultRows;
         expected[0] = "bind  \"+forward\"";
         QCOMPARE(h.pressNext(1), expected);
@@ -287,7 +277,7 @@ private slots:
         Harness h;
         h.chooseStyle("SN");
         h.startRun();
-        retype(h.find<QLineEdit>("edBack1"), "w");
+        Harness::retype(h.find<QLineEdit>("edBack1"), "w");
         QStringList expected = defaultRows;
         expected[1] = "bind W \"+back\"";
         QCOMPARE(h.pressNext(1), expected);
@@ -300,7 +290,7 @@ private slots:
         h.chooseStyle("SN");
         h.startRun();
         auto *field = h.find<QLineEdit>("edMleft");
-        retype(field, "kp_del");
+        Harness::retype(field, "kp_del");
         h.click("chkMleft");
         QVERIFY(field->isEnabled());
         QCOMPARE(field->text(), QString("KP_DEL"));

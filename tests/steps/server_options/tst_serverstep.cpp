@@ -113,19 +113,6 @@ void setBox(Harness &h, const char *name, bool checked)
         h.click(QLatin1String(name));
 }
 
-// Replaces an edit's text as the player would: select all, then type (or delete).
-void retype(Harness &h, const char *name, const QString &text)
-{
-    auto *edit = h.find<QLineEdit>(QLatin1String(name));
-    if (!edit)
-        return;
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(edit, text);
-}
-
 void openStep(Harness &h, const QString &style)
 {
     h.click(QStringLiteral("tbNew"));
@@ -178,7 +165,7 @@ private slots:
         for (const Change &row : everyRow) {
             setBox(h, row.enable, true);
             if (row.typed)
-                retype(h, row.control, QString::fromUtf8(row.typed));
+                h.retype(QLatin1String(row.control), QString::fromUtf8(row.typed));
             else
                 h.click(QLatin1String(row.control));
             expected << QString::fromUtf8(row.line);
@@ -191,7 +178,7 @@ private slots:
         Harness h;
         openStep(h, QStringLiteral("SN"));
         setBox(h, "chkLMSM", true);
-        retype(h, "edLms1", QStringLiteral("3"));
+        h.retype(QLatin1String("edLms1"), QStringLiteral("3"));
         setBox(h, "chkLMSL", true);
         QStringList expected = defaultLines;
         // After the complaint limit, before the pure server line.
@@ -248,7 +235,7 @@ private slots:
         Harness h;
         openStep(h, QStringLiteral("SN"));
         setBox(h, qPrintable(enable), true);
-        retype(h, qPrintable(edit), typed);
+        h.retype(edit, typed);
         const QStringList got = h.pressNext(8);
         QVERIFY2(got.contains(line), qPrintable(got.join(QLatin1Char('|'))));
     }
