@@ -13,6 +13,12 @@ set(failures "")
 function(fault text)
     set(failures "${failures}\n  ${text}" PARENT_SCOPE)
 endfunction()
+# Notes a fault unless the text matches the pattern.
+function(expect text pattern complaint)
+    if(NOT text MATCHES "${pattern}")
+        set(failures "${failures}\n  ${complaint}" PARENT_SCOPE)
+    endif()
+endfunction()
 
 set(program ${STAGE_DIR}/bin/tarvex)
 set(manual ${STAGE_DIR}/share/tarvex/manual.txt)
@@ -45,9 +51,8 @@ if(NOT EXISTS ${icon})
     fault("no icon at share/icons/hicolor/scalable/apps/tarvex.svg")
 else()
     file(READ ${icon} svg LIMIT 200)
-    if(NOT svg MATCHES "^<svg ")
-        fault("the icon is not an SVG picture")
-    endif()
+    expect("${svg}" "^<svg "
+           "the icon is not an SVG picture")
 endif()
 
 if(NOT EXISTS ${desktop})
@@ -55,30 +60,24 @@ if(NOT EXISTS ${desktop})
 else()
     # The entry starts the installed program and shows the installed icon.
     file(READ ${desktop} entry)
-    if(NOT entry MATCHES "\nExec=tarvex\n")
-        fault("the desktop entry does not start tarvex")
-    endif()
-    if(NOT entry MATCHES "\nIcon=tarvex\n")
-        fault("the desktop entry does not show the tarvex icon")
-    endif()
-    if(NOT entry MATCHES "\nCategories=Game;Utility;\n")
-        fault("the desktop entry is not in the Game and Utility categories")
-    endif()
+    expect("${entry}" "\nExec=tarvex\n"
+           "the desktop entry does not start tarvex")
+    expect("${entry}" "\nIcon=tarvex\n"
+           "the desktop entry does not show the tarvex icon")
+    expect("${entry}" "\nCategories=Game;Utility;\n"
+           "the desktop entry is not in the Game and Utility categories")
 endif()
 
 if(NOT EXISTS ${metainfo})
     fault("no metainfo at share/metainfo/org.tarvex.tarvex.metainfo.xml")
 else()
     file(READ ${metainfo} component)
-    if(NOT component MATCHES "<launchable type=\"desktop-id\">tarvex\\.desktop</launchable>")
-        fault("the metainfo does not launch tarvex.desktop")
-    endif()
-    if(NOT component MATCHES "<binary>tarvex</binary>")
-        fault("the metainfo does not provide the tarvex program")
-    endif()
-    if(NOT component MATCHES "<screenshot[^>]*>.*<image>https://[^<]+\\.png</image>")
-        fault("the metainfo has no screenshot")
-    endif()
+    expect("${component}" "<launchable type=\"desktop-id\">tarvex\\.desktop</launchable>"
+           "the metainfo does not launch tarvex.desktop")
+    expect("${component}" "<binary>tarvex</binary>"
+           "the metainfo does not provide the tarvex program")
+    expect("${component}" "<screenshot[^>]*>.*<image>https://[^<]+\\.png</image>"
+           "the metainfo has no screenshot")
     # The installed tree as software centres read it: metainfo and desktop entry together.
     execute_process(COMMAND appstreamcli validate-tree --no-net --strict ${STAGE_DIR}
                     RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
