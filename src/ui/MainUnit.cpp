@@ -382,11 +382,10 @@ void TForm1::apply(Trigger trigger)
 {
     applyTransition(trigger, *m_layers,
                     [this](Command command, bool enabled) { setCommandEnabled(command, enabled); });
-    if (m_layers->isShown(Layer::Editor)) {
-        Layer top;
-        if (m_layers->visibleLayer(&top) && top == Layer::Editor)
-            m_editor->setFocus();
-    }
+    // The script view, once it is what the player sees, takes the keyboard.
+    Layer top;
+    if (m_layers->visibleLayer(&top) && top == Layer::Editor)
+        m_editor->setFocus();
 }
 
 void TForm1::setCommandEnabled(Command command, bool enabled)
