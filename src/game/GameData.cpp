@@ -1,0 +1,260 @@
+#include "game/GameData.h"
+
+#include <QFile>
+#include <QHash>
+#include <QSet>
+
+#include <cstring>
+
+// The tables are the repository's copies under resources/game/, compiled in as a Qt resource:
+// the program needs no files beside it, and a table is edited as the plain text it is. They are
+// parsed on the first lookup, not at start-up, which the game lookups never slow down.
+static void initGameTables()
+{
+    Q_INIT_RESOURCE(game_tables);
+}
+
+namespace Game {
+
+QString displayName(Version version)
+{
+    return version == Version::Et260b ? QStringLiteral("ET 2.60b") : QStringLiteral("ET: Legacy");
+}
+
+namespace {
+
+// The game folds only ASCII letters when it compares names.
+QString foldCase(QStringView name)
+{
+    QString folded = name.toString();
+    for (QChar &c : folded) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return folded;
+}
+
+QString upperCase(QStringView name)
+{
+    QString raised = name.toString();
+    for (QChar &c : raised) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - ('a' - 'A'));
+    }
+    return raised;
+}
+
+struct Tables
+{
+    QHash<QString, SettingInfo> settings; // by folded name
+    QHash<QString, CommandInfo> commands; // by folded name
+    QSet<QString> keys[2]; // upper-case names, by version
+    QSet<QString> vsays; // folded
+    QSet<QString> crosshairColours; // folded
+    QStringList problems;
+};
+
+// One table file: its rows split at tabs, header lines (#) and empty lines left out. A row
+// with a field count other than `columns` is reported and skipped.
+class TableReader
+{
+public:
+    TableReader(const QString &file, int columns, QStringList &problems)
+        : m_file(file)
+        , m_columns(columns)
+        , m_problems(problems)
+    {
+        QFile in(QStringLiteral(":/game/") + file);
+        if (!in.open(QIODevice::ReadOnly)) {
+            m_problems << file + QStringLiteral(": cannot be read");
+            return;
+        }
+        m_lines = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'));
+    }
+
+    // The next row's fields, or false at the end.
+    bool next(QStringList &fields)
+    {
+        while (m_index < m_lines.size()) {
+            QString line = m_lines.at(m_index++);
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            fields = line.split(QLatin1Char('\t'));
+            if (fields.size() == m_columns && !fields.first().isEmpty())
+                return true;
+            report(QStringLiteral("expected %1 fields").arg(m_columns));
+        }
+        return false;
+    }
+
+    void report(const QString &what)
+    {
+        m_problems << QStringLiteral("%1:%2: %3").arg(m_file).arg(m_index).arg(what);
+    }
+
+    // The versions column: both, et260 or etl.
+    bool versions(const QString &column, bool (&in)[2])
+    {
+        in[0] = column == QLatin1String("both") || column == QLatin1String("et260");
+        in[1] = column == QLatin1String("both") || column == QLatin1String("etl");
+        if (!in[0] && !in[1])
+            report(QStringLiteral("unknown game versions \"%1\"").arg(column));
+        return in[0] || in[1];
+    }
+
+private:
+    QString m_file;
+    int m_columns;
+    QStringList &m_problems;
+    QStringList m_lines;
+    int m_index = 0;
+};
+
+void readSettings(Tables &t)
+{
+    static const char letters[] = "alricusyxnz"; // in the order of SettingFlag's values
+    TableReader reader(QStringLiteral("cvars.tsv"), 3, t.problems);
+    QStringList f;
+    bool in[2];
+    while (reader.next(f)) {
+        if (!reader.versions(f[1], in))
+            continue;
+        SettingFlags flags;
+        for (const QChar c : qAsConst(f[2])) {
+            const char *letter = c.unicode() < 128 ? std::strchr(letters, c.toLatin1()) : nullptr;
+            if (letter && *letter)
+                flags |= SettingFlag(1 << (letter - letters));
+            else
+                reader.report(QStringLiteral("unknown flag \"%1\"").arg(c));
+        }
+        SettingInfo &setting = t.settings[foldCase(f[0])];
+        if (setting.name.isEmpty())
+            setting.name = f[0];
+        for (int v = 0; v < 2; ++v) {
+            if (in[v])
+                setting.flagsIn[v] = flags;
+        }
+    }
+}
+
+void readCommands(Tables &t)
+{
+    TableReader reader(QStringLiteral("commands.tsv"), 3, t.problems);
+    QStringList f;
+    bool in[2];
+    while (reader.next(f)) {
+        const Place place = f[2] == QLatin1String("engine") ? Place::Engine
+                : f[2] == QLatin1String("cgame")            ? Place::ClientGame
+                : f[2] == QLatin1String("server")           ? Place::Server
+                                                            : Place();
+        if (place == Place()) {
+            reader.report(QStringLiteral("unknown place \"%1\"").arg(f[2]));
+            continue;
+        }
+        if (!reader.versions(f[1], in))
+            continue;
+        CommandInfo &command = t.commands[foldCase(f[0])];
+        if (command.name.isEmpty())
+            command.name = f[0];
+        for (int v = 0; v < 2; ++v) {
+            if (in[v])
+                command.placesIn[v] |= place;
+        }
+    }
+}
+
+void readKeys(Tables &t)
+{
+    TableReader reader(QStringLiteral("keys.tsv"), 2, t.problems);
+    QStringList f;
+    bool in[2];
+    while (reader.next(f)) {
+        if (!reader.versions(f[1], in))
+            continue;
+        for (int v = 0; v < 2; ++v) {
+            if (in[v])
+                t.keys[v].insert(upperCase(f[0]));
+        }
+    }
+}
+
+void readNames(const QString &file, QSet<QString> &names, QStringList &problems)
+{
+    TableReader reader(file, 1, problems);
+    QStringList f;
+    while (reader.next(f))
+        names.insert(foldCase(f[0]));
+}
+
+Tables load()
+{
+    initGameTables();
+    Tables t;
+    readSettings(t);
+    readCommands(t);
+    readKeys(t);
+    readNames(QStringLiteral("vsays.txt"), t.vsays, t.problems);
+    readNames(QStringLiteral("crosshair_colours.txt"), t.crosshairColours, t.problems);
+    return t;
+}
+
+const Tables &tables()
+{
+    static const Tables t = load();
+    return t;
+}
+
+template<typename T> const T *find(const QHash<QString, T> &table, QStringView name)
+{
+    const auto it = table.constFind(foldCase(name));
+    return it == table.cend() ? nullptr : &it.value();
+}
+
+} // namespace
+
+const SettingInfo *findSetting(QStringView name)
+{
+    return find(tables().settings, name);
+}
+
+const CommandInfo *findCommand(QStringView name)
+{
+    return find(tables().commands, name);
+}
+
+bool isKey(QStringView name, Version version)
+{
+    if (name.size() == 1) {
+        const char16_t c = name.front().unicode();
+        return c >= 0x20 && c <= 0x7e && c != u';' && c != u'"';
+    }
+    return tables().keys[int(version)].contains(upperCase(name));
+}
+
+QString canonicalKey(QStringView name)
+{
+    if (name == u";")
+        return QStringLiteral("SEMICOLON");
+    if (name == u" ")
+        return QStringLiteral("SPACE");
+    return upperCase(name);
+}
+
+bool isVsay(QStringView id)
+{
+    return tables().vsays.contains(foldCase(id));
+}
+
+bool isCrosshairColour(QStringView name)
+{
+    return tables().crosshairColours.contains(foldCase(name));
+}
+
+QStringList tableProblems()
+{
+    return tables().problems;
+}
+
+} // namespace Game
