@@ -1,0 +1,73 @@
+#include "game/ScriptText.h"
+
+namespace Game {
+
+namespace {
+
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+// `text` with every line end as a blank and each character of `from` as the one at the same
+// place in `to`.
+QString replaced(QStringView text, QLatin1String from, QLatin1String to)
+{
+    QString out = text.toString();
+    for (QChar &c : out) {
+        if (isLineEnd(c)) {
+            c = QLatin1Char(' ');
+            continue;
+        }
+        const auto at = from.indexOf(c);
+        if (at >= 0)
+            c = to.at(at);
+    }
+    return out;
+}
+
+// Whether the game would read `text` as anything but one bare word that keeps every character.
+bool needsQuotes(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() <= 0x20 || c.unicode() >= 0x7f || c == QLatin1Char(';')
+            || c == QLatin1Char('"'))
+            return true;
+    }
+    return text.contains(u"//");
+}
+
+} // namespace
+
+QString settingValue(QStringView text)
+{
+    if (!needsQuotes(text))
+        return text.toString();
+    return QLatin1Char('"') + replaced(text, QLatin1String("\""), QLatin1String("'"))
+            + QLatin1Char('"');
+}
+
+QString bindingText(QStringView text)
+{
+    return replaced(text, QLatin1String("\";"), QLatin1String("',"));
+}
+
+QString commentText(QStringView text)
+{
+    return replaced(text, QLatin1String(";"), QLatin1String(","));
+}
+
+QString bindKey(QStringView text)
+{
+    const QStringView key = text.trimmed();
+    if (key == u";")
+        return QStringLiteral("SEMICOLON");
+    if (key.isEmpty() || key.contains(QLatin1Char('"')))
+        return QString();
+    if (needsQuotes(key))
+        return QLatin1Char('"') + replaced(key, QLatin1String(), QLatin1String())
+                + QLatin1Char('"');
+    return key.toString();
+}
+
+} // namespace Game
