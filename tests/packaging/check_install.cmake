@@ -1,5 +1,6 @@
-# Installs the build in BUILD_DIR below STAGE_DIR, then checks that the program, its manual and
-# its desktop files are where the desktop and the program look for them, and that they agree.
+# Installs the build in BUILD_DIR below STAGE_DIR, then checks that the program, its manuals, its
+# desktop files and its licence are where the desktop, the program and Debian look for them, and
+# that they agree with each other and with the project's VERSION.
 cmake_minimum_required(VERSION 3.21)
 
 file(REMOVE_RECURSE ${STAGE_DIR})
@@ -25,6 +26,9 @@ set(manual ${STAGE_DIR}/share/tarvex/manual.txt)
 set(desktop ${STAGE_DIR}/share/applications/tarvex.desktop)
 set(metainfo ${STAGE_DIR}/share/metainfo/org.tarvex.tarvex.metainfo.xml)
 set(icon ${STAGE_DIR}/share/icons/hicolor/scalable/apps/tarvex.svg)
+set(man_page ${STAGE_DIR}/share/man/man1/tarvex.1.gz)
+set(copyright ${STAGE_DIR}/share/doc/tarvex/copyright)
+set(changelog ${STAGE_DIR}/share/doc/tarvex/changelog.gz)
 
 if(NOT EXISTS ${program} OR IS_DIRECTORY ${program})
     fault("no program at bin/tarvex")
@@ -46,6 +50,33 @@ else()
         fault("share/tarvex/manual.txt differs from docs/manual.txt")
     endif()
 endif()
+
+# gzip -dc of a file, or an empty text if it is not there or not gzipped.
+function(read_gzipped file variable)
+    set(text "")
+    if(EXISTS ${file})
+        execute_process(COMMAND gzip -dc ${file} OUTPUT_VARIABLE text ERROR_QUIET)
+    endif()
+    set(${variable} "${text}" PARENT_SCOPE)
+endfunction()
+
+read_gzipped(${man_page} page)
+expect("${page}" "\n\\.TH TARVEX 1 "
+       "no gzipped manual page tarvex(1) at share/man/man1/tarvex.1.gz")
+
+if(NOT EXISTS ${copyright})
+    fault("no copyright file at share/doc/tarvex/copyright")
+else()
+    file(READ ${copyright} text)
+    expect("${text}" "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+           "share/doc/tarvex/copyright is not in Debian's machine-readable format")
+endif()
+
+# The package's version comes from the project: the newest changelog entry must be for it.
+read_gzipped(${changelog} text)
+string(REPLACE "." "\\." version_pattern "${VERSION}")
+expect("${text}" "^tarvex \\(${version_pattern}\\) "
+       "share/doc/tarvex/changelog.gz does not begin with an entry for version ${VERSION}")
 
 if(NOT EXISTS ${icon})
     fault("no icon at share/icons/hicolor/scalable/apps/tarvex.svg")
