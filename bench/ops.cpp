@@ -10,8 +10,8 @@
 
 #include "editor/EditorTools.h"
 #include "editor/FindDialog.h"
-#include "ui/Application.h"
-#include "ui/MainUnit.h"
+#include "app/Application.h"
+#include "app/MainUnit.h"
 #include "wizard/Layers.h"
 #include "wizard/ScriptBuffer.h"
 #include "wizard/StartPage.h"

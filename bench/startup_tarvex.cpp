@@ -1,9 +1,9 @@
-// The program's start exactly as src/ui/main.cpp does it, plus a report of the first paint, so
+// The program's start exactly as src/app/main.cpp does it, plus a report of the first paint, so
 // that the bench driver can time start-up and read its memory.
 #include "FirstPaint.h"
 
-#include "ui/Application.h"
-#include "ui/MainUnit.h"
+#include "app/Application.h"
+#include "app/MainUnit.h"
 
 int main(int argc, char *argv[])
 {

@@ -3,7 +3,7 @@
 #include "editor/DisplayRows.h"
 #include "editor/FindDialog.h"
 #include "editor/PrintRows.h"
-#include "ui/Application.h"
+#include "platform/Messages.h"
 
 #include <QEvent>
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/TextSearch.h"
-#include "ui/Services.h"
+#include "platform/Services.h"
 
 #include <QObject>
 #include <QPrinter>

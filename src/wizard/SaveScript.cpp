@@ -1,5 +1,7 @@
 #include "wizard/SaveScript.h"
 
+#include "platform/Messages.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,11 +12,8 @@ namespace {
 QString failure(const char *verb, const QString &path, const QString &reason)
 {
     // `Cannot create file "{full path}". {system error text}.`
-    QString message = QStringLiteral("Cannot %1 file \"%2\". %3")
-                              .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason);
-    if (!message.endsWith(QLatin1Char('.')))
-        message += QLatin1Char('.');
-    return message;
+    return withFullStop(QStringLiteral("Cannot %1 file \"%2\". %3")
+                                .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "wizard/StartPage.h"
 
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

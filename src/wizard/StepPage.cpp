@@ -1,6 +1,6 @@
 #include "wizard/StepPage.h"
 
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "support/FakeServices.h"
-#include "ui/Application.h"
-#include "ui/MainUnit.h"
+#include "app/Application.h"
+#include "app/MainUnit.h"
 #include "wizard/Layers.h"
 
 #include <QAbstractButton>

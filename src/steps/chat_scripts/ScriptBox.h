@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "steps/chat_scripts/ScriptBox.h"
 #include "steps/chat_scripts/ScriptLines.h"
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QCheckBox>
 #include <QFrame>

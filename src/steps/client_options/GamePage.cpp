@@ -1,6 +1,6 @@
 #include "steps/client_options/GamePage.h"
 
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QCheckBox>
 #include <QFrame>

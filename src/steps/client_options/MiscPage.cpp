@@ -1,6 +1,6 @@
 #include "steps/client_options/MiscPage.h"
 
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QFrame>
 #include <QGridLayout>

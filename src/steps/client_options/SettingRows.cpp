@@ -1,6 +1,6 @@
 #include "steps/client_options/SettingRows.h"
 
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 #include "wizard/SectionStyle.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "steps/client_options/SystemPage.h"
 
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QButtonGroup>
 #include <QFrame>

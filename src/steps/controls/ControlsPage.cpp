@@ -2,7 +2,7 @@
 
 #include "steps/controls/BindingRows.h"
 #include "steps/controls/KeyField.h"
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

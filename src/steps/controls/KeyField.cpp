@@ -1,6 +1,6 @@
 #include "steps/controls/KeyField.h"
 
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 #include "steps/server_options/ServerPage.h"
 
 #include "steps/server_options/ServerRows.h"
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 #include "wizard/SectionStyle.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The main window's shell: caption and size, menus, tool bar, status bar with hint line, clock
 // and lock-key indicators, the close guard, the About box, web links and the error box.
 #include "support/Harness.h"
-#include "ui/About.h"
+#include "app/About.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

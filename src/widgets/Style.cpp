@@ -1,4 +1,4 @@
-#include "ui/Style.h"
+#include "widgets/Style.h"
 
 QString tarvexStyleSheet()
 {

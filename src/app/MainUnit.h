@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Services.h"
+#include "platform/Services.h"
 #include "wizard/Layers.h"
 #include "wizard/Transitions.h"
 

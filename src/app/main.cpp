@@ -1,5 +1,5 @@
-#include "ui/Application.h"
-#include "ui/MainUnit.h"
+#include "app/Application.h"
+#include "app/MainUnit.h"
 
 int main(int argc, char *argv[])
 {

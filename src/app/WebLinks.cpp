@@ -1,4 +1,4 @@
-#include "ui/WebLinks.h"
+#include "app/WebLinks.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/PageKit.h"
+#include "widgets/PageKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

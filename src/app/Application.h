@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <QApplication>
 #include <functional>
 
@@ -19,9 +21,3 @@ public:
     static void setErrorSink(ErrorSink sink);
     static void reportError(const QString &message);
 };
-
-// The application title: the task bar name and the caption of the error box.
-inline const QString applicationTitle = QStringLiteral("Tarvex 1.0");
-
-// A message with a full stop added when it does not end in one.
-QString withFullStop(const QString &message);

@@ -1,4 +1,4 @@
-#include "ui/Application.h"
+#include "app/Application.h"
 
 #include <QMessageBox>
 #include <exception>
@@ -10,13 +10,6 @@ TarvexApplication::ErrorSink &errorSink()
     return sink;
 }
 } // namespace
-
-QString withFullStop(const QString &message)
-{
-    if (message.endsWith(QLatin1Char('.')))
-        return message;
-    return message + QLatin1Char('.');
-}
 
 TarvexApplication::TarvexApplication(int &argc, char **argv)
     : QApplication(argc, argv)

@@ -1,8 +1,8 @@
-#include "ui/About.h"
+#include "app/About.h"
 
-#include "ui/Pictures.h"
-#include "ui/Services.h"
-#include "ui/WebLinks.h"
+#include "widgets/Pictures.h"
+#include "platform/Services.h"
+#include "app/WebLinks.h"
 
 #include <QGridLayout>
 #include <QLabel>

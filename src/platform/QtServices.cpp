@@ -1,4 +1,4 @@
-#include "ui/Services.h"
+#include "platform/Services.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

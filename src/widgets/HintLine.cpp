@@ -1,4 +1,4 @@
-#include "ui/HintLine.h"
+#include "widgets/HintLine.h"
 
 #include <QApplication>
 #include <QEvent>
