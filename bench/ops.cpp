@@ -11,7 +11,7 @@
 #include "editor/EditorTools.h"
 #include "editor/FindDialog.h"
 #include "app/Application.h"
-#include "app/MainUnit.h"
+#include "app/MainWindow.h"
 #include "wizard/Layers.h"
 #include "wizard/ScriptBuffer.h"
 #include "wizard/StartPage.h"
@@ -77,7 +77,7 @@ void press(QAbstractButton *button)
 
 void run(BenchServices &fakes, const QString &folder)
 {
-    auto window = std::make_unique<TForm1>(fakes.services());
+    auto window = std::make_unique<MainWindow>(fakes.services());
     window->show();
     // The player's first click comes well after the window shows; by then the program has
     // built its screens in the background.

@@ -3,12 +3,12 @@
 #include "FirstPaint.h"
 
 #include "app/Application.h"
-#include "app/MainUnit.h"
+#include "app/MainWindow.h"
 
 int main(int argc, char *argv[])
 {
     TarvexApplication app(argc, argv);
-    TForm1 window;
+    MainWindow window;
     new FirstPaintReporter(&window);
     window.show();
     return app.exec();

@@ -1,10 +1,10 @@
 #include "app/Application.h"
-#include "app/MainUnit.h"
+#include "app/MainWindow.h"
 
 int main(int argc, char *argv[])
 {
     TarvexApplication app(argc, argv);
-    TForm1 window;
+    MainWindow window;
     window.show();
     return app.exec();
 }

@@ -58,7 +58,7 @@ private slots:
         const QString both = dir.filePath(QStringLiteral("both.cfg"));
         Harness harness;
         h = &harness;
-        TForm1 &w = h->window();
+        MainWindow &w = h->window();
 
         h->click(QStringLiteral("tbNew"));
         type("edCFG", QStringLiteral("Everything CFG"));

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 Harness::Harness()
-    : m_window(std::make_unique<TForm1>(fakes.services()))
+    : m_window(std::make_unique<MainWindow>(fakes.services()))
 {
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))

@@ -2,7 +2,7 @@
 
 #include "support/FakeServices.h"
 #include "app/Application.h"
-#include "app/MainUnit.h"
+#include "app/MainWindow.h"
 #include "wizard/Layers.h"
 
 #include <QAbstractButton>
@@ -19,7 +19,7 @@ public:
     Harness();
     ~Harness();
 
-    TForm1 &window() { return *m_window; }
+    MainWindow &window() { return *m_window; }
     FakeServices fakes;
 
     // A control of the window by its name; fails the test when there is none.
@@ -72,7 +72,7 @@ public:
     static QByteArray data(const QString &name);
 
 private:
-    std::unique_ptr<TForm1> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 // Every test program runs in the program's own application object, so that errors escaping

@@ -1,4 +1,4 @@
-#include "app/MainUnit.h"
+#include "app/MainWindow.h"
 
 #include "editor/EditorTools.h"
 #include "steps/chat_scripts/Scripts1Page.h"
@@ -86,7 +86,7 @@ const QString closeQuestion = QStringLiteral("You selected to close the aplicati
 
 } // namespace
 
-TForm1::TForm1(Services services, QWidget *parent)
+MainWindow::MainWindow(Services services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
 {
@@ -117,7 +117,7 @@ TForm1::TForm1(Services services, QWidget *parent)
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
-    connect(m_timer, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(m_timer, &QTimer::timeout, this, &MainWindow::Timer1Timer);
     scheduleClockTick();
 
     apply(Trigger::ProgramStart);
@@ -127,7 +127,7 @@ TForm1::TForm1(Services services, QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     TarvexApplication::setErrorSink(nullptr);
 }
@@ -141,24 +141,24 @@ const Layer stepLayers[]
 
 } // namespace
 
-StartPage *TForm1::startPage() const
+StartPage *MainWindow::startPage() const
 {
     return static_cast<StartPage *>(m_layers->ensure(Layer::Start));
 }
 
-StepPage *TForm1::stepPage(int step) const
+StepPage *MainWindow::stepPage(int step) const
 {
     return static_cast<StepPage *>(m_layers->ensure(stepLayers[step - 1]));
 }
 
-void TForm1::buildAllScreens() const
+void MainWindow::buildAllScreens() const
 {
     startPage();
     for (int step = 1; step <= 9; ++step)
         stepPage(step);
 }
 
-void TForm1::buildNextScreen()
+void MainWindow::buildNextScreen()
 {
     if (!m_layers->widget(Layer::Start)) {
         startPage();
@@ -170,57 +170,57 @@ void TForm1::buildNextScreen()
             return;
         stepPage(step);
     }
-    QTimer::singleShot(0, this, &TForm1::buildNextScreen);
+    QTimer::singleShot(0, this, &MainWindow::buildNextScreen);
 }
 
-StepPage *TForm1::createStepPage(int step)
+StepPage *MainWindow::createStepPage(int step)
 {
     StepPage *page = nullptr;
-    void (TForm1::*handler)() = nullptr;
+    void (MainWindow::*handler)() = nullptr;
     switch (step) {
     case 1:
         page = new ControlsPage(m_client);
-        handler = &TForm1::SpeedButton8Click;
+        handler = &MainWindow::SpeedButton8Click;
         break;
     case 2:
         page = new VSaysPage(*m_buffer, m_client);
-        handler = &TForm1::SpeedButton7Click;
+        handler = &MainWindow::SpeedButton7Click;
         break;
     case 3:
         page = new Scripts1Page(m_client);
-        handler = &TForm1::SpeedButton6Click;
+        handler = &MainWindow::SpeedButton6Click;
         break;
     case 4:
         page = new Scripts2Page(m_client);
-        handler = &TForm1::SpeedButton5Click;
+        handler = &MainWindow::SpeedButton5Click;
         break;
     case 5:
         // The nick line is guarded by the start screen's name box too.
         page = new GamePage(startPage()->nameBox(), m_client);
-        handler = &TForm1::SpeedButton4Click;
+        handler = &MainWindow::SpeedButton4Click;
         break;
     case 6:
         page = new ViewPage(m_client);
-        handler = &TForm1::SpeedButton3Click;
+        handler = &MainWindow::SpeedButton3Click;
         break;
     case 7:
         page = new SystemPage(m_client);
-        handler = &TForm1::SpeedButton2Click;
+        handler = &MainWindow::SpeedButton2Click;
         break;
     case 8:
         page = new ServerPage(m_client);
-        handler = &TForm1::btn8Click;
+        handler = &MainWindow::btn8Click;
         break;
     default:
         page = new MiscPage(m_client);
-        handler = &TForm1::btn9Click;
+        handler = &MainWindow::btn9Click;
         break;
     }
     connect(page, &StepPage::nextClicked, this, handler);
     return page;
 }
 
-void TForm1::buildClientArea()
+void MainWindow::buildClientArea()
 {
     m_client = new ClientArea;
     m_client->setObjectName(QStringLiteral("ClientArea"));
@@ -239,21 +239,21 @@ void TForm1::buildClientArea()
     m_layers->setWidget(Layer::Editor, m_editor);
     m_layers->setFactory(Layer::Start, [this] {
         auto *start = new StartPage(m_client);
-        connect(start, &StepPage::nextClicked, this, &TForm1::SpeedButton1Click);
+        connect(start, &StepPage::nextClicked, this, &MainWindow::SpeedButton1Click);
         return start;
     });
     for (int step = 1; step <= 9; ++step)
         m_layers->setFactory(stepLayers[step - 1], [this, step] { return createStepPage(step); });
 }
 
-void TForm1::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setNativeMenuBar(false);
 
     auto addItem = [this](QMenu *menu, const char *name, const QString &caption,
-                          void (TForm1::*handler)(), const QKeySequence &shortcut = {}) {
+                          void (MainWindow::*handler)(), const QKeySequence &shortcut = {}) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);
@@ -264,47 +264,47 @@ void TForm1::buildMenus()
 
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    m_newCFG = addItem(file, "NewCFG1", QStringLiteral("New CFG"), &TForm1::NewCFG1Click);
-    m_saveCFG = addItem(file, "SaveCFG1", QStringLiteral("Save CFG"), &TForm1::SaveCFG1Click);
+    m_newCFG = addItem(file, "NewCFG1", QStringLiteral("New CFG"), &MainWindow::NewCFG1Click);
+    m_saveCFG = addItem(file, "SaveCFG1", QStringLiteral("Save CFG"), &MainWindow::SaveCFG1Click);
     file->addSeparator();
-    addItem(file, "PrintSetup1", QStringLiteral("Print Setup"), &TForm1::PrintSetup1Click);
-    m_print = addItem(file, "Print1", QStringLiteral("Print"), &TForm1::Print1Click);
+    addItem(file, "PrintSetup1", QStringLiteral("Print Setup"), &MainWindow::PrintSetup1Click);
+    m_print = addItem(file, "Print1", QStringLiteral("Print"), &MainWindow::Print1Click);
     file->addSeparator();
-    addItem(file, "Exit1", QStringLiteral("Exit"), &TForm1::Exit1Click);
+    addItem(file, "Exit1", QStringLiteral("Exit"), &MainWindow::Exit1Click);
 
     m_editMenu = bar->addMenu(QStringLiteral("&Edit"));
     m_editMenu->setObjectName(QStringLiteral("Edit1"));
-    addItem(m_editMenu, "Undo1", QStringLiteral("Undo"), &TForm1::Undo1Click);
+    addItem(m_editMenu, "Undo1", QStringLiteral("Undo"), &MainWindow::Undo1Click);
     m_editMenu->addSeparator();
-    addItem(m_editMenu, "Cut1", QStringLiteral("Cut"), &TForm1::Cut1Click,
+    addItem(m_editMenu, "Cut1", QStringLiteral("Cut"), &MainWindow::Cut1Click,
             QKeySequence(Qt::CTRL | Qt::Key_X));
-    addItem(m_editMenu, "Copy1", QStringLiteral("Copy"), &TForm1::Copy1Click,
+    addItem(m_editMenu, "Copy1", QStringLiteral("Copy"), &MainWindow::Copy1Click,
             QKeySequence(Qt::CTRL | Qt::Key_C));
-    addItem(m_editMenu, "Paste1", QStringLiteral("Paste"), &TForm1::Paste1Click,
+    addItem(m_editMenu, "Paste1", QStringLiteral("Paste"), &MainWindow::Paste1Click,
             QKeySequence(Qt::CTRL | Qt::Key_V));
     m_editMenu->addSeparator();
-    addItem(m_editMenu, "Find1", QStringLiteral("Find"), &TForm1::Find1Click,
+    addItem(m_editMenu, "Find1", QStringLiteral("Find"), &MainWindow::Find1Click,
             QKeySequence(Qt::CTRL | Qt::Key_F));
-    addItem(m_editMenu, "FindNext1", QStringLiteral("Find Next "), &TForm1::FindNext1Click,
+    addItem(m_editMenu, "FindNext1", QStringLiteral("Find Next "), &MainWindow::FindNext1Click,
             QKeySequence(Qt::Key_F3));
 
     QMenu *help = bar->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    addItem(help, "AboutTarvex1", QStringLiteral("About Tarvex"), &TForm1::AboutTarvex1Click);
+    addItem(help, "AboutTarvex1", QStringLiteral("About Tarvex"), &MainWindow::AboutTarvex1Click);
     addItem(help, "QuorlinWebsite1", QStringLiteral("Quorlin Website"),
-            &TForm1::QuorlinWebsite1Click);
-    addItem(help, "QuorlinForums1", QStringLiteral("Quorlin Forums"), &TForm1::QuorlinForums1Click);
-    addItem(help, "TarvexManual1", QStringLiteral("Tarvex Manual"), &TForm1::TarvexManual1Click);
+            &MainWindow::QuorlinWebsite1Click);
+    addItem(help, "QuorlinForums1", QStringLiteral("Quorlin Forums"), &MainWindow::QuorlinForums1Click);
+    addItem(help, "TarvexManual1", QStringLiteral("Tarvex Manual"), &MainWindow::TarvexManual1Click);
 
     QMenu *more = bar->addMenu(QStringLiteral("More"));
     more->setObjectName(QStringLiteral("More1"));
     addItem(more, "EnemyTerritory1", QStringLiteral("Enemy-Territory"),
-            &TForm1::EnemyTerritory1Click);
-    addItem(more, "RTCWFiles1", QStringLiteral("RTCWFiles"), &TForm1::RTCWFiles1Click);
-    addItem(more, "SplashDamage1", QStringLiteral("Splash-Damage"), &TForm1::SplashDamage1Click);
+            &MainWindow::EnemyTerritory1Click);
+    addItem(more, "RTCWFiles1", QStringLiteral("RTCWFiles"), &MainWindow::RTCWFiles1Click);
+    addItem(more, "SplashDamage1", QStringLiteral("Splash-Damage"), &MainWindow::SplashDamage1Click);
 }
 
-void TForm1::buildToolBar()
+void MainWindow::buildToolBar()
 {
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolBar1"));
@@ -321,7 +321,7 @@ void TForm1::buildToolBar()
         bar->addWidget(picture);
     };
     auto button = [this, bar](const char *name, const QString &caption, const QString &hint,
-                              const QString &image, void (TForm1::*handler)()) {
+                              const QString &image, void (MainWindow::*handler)()) {
         auto *tool = new QToolButton;
         tool->setObjectName(QLatin1String(name));
         tool->setText(caption);
@@ -346,18 +346,18 @@ void TForm1::buildToolBar()
 
     decoration("ToolBarLeft", QStringLiteral(":/images/toolbar_left.svg"));
     m_tbNew = button("tbNew", QStringLiteral("New"), QStringLiteral("Create a new config file"),
-                     QStringLiteral("new"), &TForm1::tbNewClick);
+                     QStringLiteral("new"), &MainWindow::tbNewClick);
     m_tbSave = button("tbSave", QStringLiteral("Save"), QStringLiteral("Save the config file"),
-                      QStringLiteral("save"), &TForm1::tbSaveClick);
+                      QStringLiteral("save"), &MainWindow::tbSaveClick);
     m_tbExit = button("tbExit", QStringLiteral("Exit"), QStringLiteral("Exit the program"),
-                      QStringLiteral("exit"), &TForm1::tbExitClick);
+                      QStringLiteral("exit"), &MainWindow::tbExitClick);
     auto *spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
     decoration("ToolBarRight", QStringLiteral(":/images/toolbar_right.svg"));
 }
 
-void TForm1::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -378,7 +378,7 @@ void TForm1::buildStatusBar()
     m_panels[0]->setText(QStringLiteral("Run"));
 }
 
-void TForm1::apply(Trigger trigger)
+void MainWindow::apply(Trigger trigger)
 {
     applyTransition(trigger, *m_layers,
                     [this](Command command, bool enabled) { setCommandEnabled(command, enabled); });
@@ -388,7 +388,7 @@ void TForm1::apply(Trigger trigger)
         m_editor->setFocus();
 }
 
-void TForm1::setCommandEnabled(Command command, bool enabled)
+void MainWindow::setCommandEnabled(Command command, bool enabled)
 {
     switch (command) {
     case Command::ToolbarNew:
@@ -416,7 +416,7 @@ void TForm1::setCommandEnabled(Command command, bool enabled)
     }
 }
 
-void TForm1::runStep(int step)
+void MainWindow::runStep(int step)
 {
     const StepInfo &info = stepInfo(step);
     if (info.writesLines) {
@@ -426,68 +426,68 @@ void TForm1::runStep(int step)
     apply(info.next);
 }
 
-void TForm1::tbNewClick()
+void MainWindow::tbNewClick()
 {
     apply(Trigger::ToolbarNew);
 }
 
-void TForm1::NewCFG1Click()
+void MainWindow::NewCFG1Click()
 {
     apply(Trigger::MenuNew);
 }
 
-void TForm1::SpeedButton1Click()
+void MainWindow::SpeedButton1Click()
 {
     m_buffer->append(startPage()->lines());
     apply(Trigger::Start);
 }
 
-void TForm1::SpeedButton8Click()
+void MainWindow::SpeedButton8Click()
 {
     runStep(1);
 }
 
-void TForm1::SpeedButton7Click()
+void MainWindow::SpeedButton7Click()
 {
     runStep(2);
 }
 
-void TForm1::SpeedButton6Click()
+void MainWindow::SpeedButton6Click()
 {
     runStep(3);
 }
 
-void TForm1::SpeedButton5Click()
+void MainWindow::SpeedButton5Click()
 {
     runStep(4);
 }
 
-void TForm1::SpeedButton4Click()
+void MainWindow::SpeedButton4Click()
 {
     runStep(5);
 }
 
-void TForm1::SpeedButton3Click()
+void MainWindow::SpeedButton3Click()
 {
     runStep(6);
 }
 
-void TForm1::SpeedButton2Click()
+void MainWindow::SpeedButton2Click()
 {
     runStep(7);
 }
 
-void TForm1::btn8Click()
+void MainWindow::btn8Click()
 {
     runStep(8);
 }
 
-void TForm1::btn9Click()
+void MainWindow::btn9Click()
 {
     runStep(9);
 }
 
-void TForm1::save()
+void MainWindow::save()
 {
     const QString path = m_services.dialogs->saveFileName(this, m_saveName);
     if (!path.isEmpty()) {
@@ -504,117 +504,117 @@ void TForm1::save()
     apply(Trigger::Save);
 }
 
-void TForm1::tbSaveClick()
+void MainWindow::tbSaveClick()
 {
     save();
 }
 
-void TForm1::SaveCFG1Click()
+void MainWindow::SaveCFG1Click()
 {
     save();
 }
 
-void TForm1::tbExitClick()
+void MainWindow::tbExitClick()
 {
     close();
 }
 
-void TForm1::Exit1Click()
+void MainWindow::Exit1Click()
 {
     close();
 }
 
-void TForm1::PrintSetup1Click()
+void MainWindow::PrintSetup1Click()
 {
     m_tools->printSetup();
 }
 
-void TForm1::Print1Click()
+void MainWindow::Print1Click()
 {
     m_tools->print();
 }
 
-void TForm1::Undo1Click()
+void MainWindow::Undo1Click()
 {
     m_tools->undo();
 }
 
-void TForm1::Cut1Click()
+void MainWindow::Cut1Click()
 {
     m_tools->cut();
 }
 
-void TForm1::Copy1Click()
+void MainWindow::Copy1Click()
 {
     m_tools->copy();
 }
 
-void TForm1::Paste1Click()
+void MainWindow::Paste1Click()
 {
     m_tools->paste();
 }
 
-void TForm1::Find1Click()
+void MainWindow::Find1Click()
 {
     m_tools->find();
 }
 
-void TForm1::FindNext1Click()
+void MainWindow::FindNext1Click()
 {
     m_tools->findNext();
 }
 
-void TForm1::AboutTarvex1Click()
+void MainWindow::AboutTarvex1Click()
 {
     // A fresh box every time; it frees itself when it closes.
     auto *about = new TForm2(*m_services.desktop, this);
     about->exec();
 }
 
-void TForm1::QuorlinWebsite1Click()
+void MainWindow::QuorlinWebsite1Click()
 {
     m_services.desktop->open(webLinkUrl(WebLink::MakerSite));
 }
 
-void TForm1::QuorlinForums1Click()
+void MainWindow::QuorlinForums1Click()
 {
     m_services.desktop->open(webLinkUrl(WebLink::MakerForums));
 }
 
-void TForm1::TarvexManual1Click()
+void MainWindow::TarvexManual1Click()
 {
     m_services.desktop->open(webLinkUrl(WebLink::Manual));
 }
 
-void TForm1::EnemyTerritory1Click()
+void MainWindow::EnemyTerritory1Click()
 {
     m_services.desktop->open(webLinkUrl(WebLink::GameSite));
 }
 
-void TForm1::RTCWFiles1Click()
+void MainWindow::RTCWFiles1Click()
 {
     m_services.desktop->open(webLinkUrl(WebLink::FanSite));
 }
 
-void TForm1::SplashDamage1Click()
+void MainWindow::SplashDamage1Click()
 {
     m_services.desktop->open(webLinkUrl(WebLink::DeveloperSite));
 }
 
-void TForm1::scheduleClockTick()
+void MainWindow::scheduleClockTick()
 {
     // Wake just after the next second begins, so the clock never lags the real second.
     const int msec = m_services.clock->now().time().msec();
     m_timer->start(1000 - msec + 5);
 }
 
-void TForm1::Timer1Timer()
+void MainWindow::Timer1Timer()
 {
     m_panels[1]->setText(clockText(m_services.clock->now()));
     scheduleClockTick();
 }
 
-void TForm1::FormCloseQuery(bool &canClose)
+void MainWindow::FormCloseQuery(bool &canClose)
 {
     // Ask while a run is in progress, and whenever the script holds work not saved.
     const bool unsaved = !m_tbNew->isEnabled() || m_buffer->text() != m_savedText;
@@ -622,7 +622,7 @@ void TForm1::FormCloseQuery(bool &canClose)
             || m_services.dialogs->confirm(nullptr, QStringLiteral("Confirm"), closeQuestion);
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool canClose = true;
     FormCloseQuery(canClose);
@@ -632,17 +632,17 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TForm1::FormKeyDown()
+void MainWindow::FormKeyDown()
 {
     m_panels[4]->setText(m_services.keyLocks->capsLock() ? QStringLiteral("Caps") : QString());
     m_panels[5]->setText(m_services.keyLocks->numLock() ? QStringLiteral("Num") : QString());
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (!m_screensScheduled && event->type() == QEvent::Paint && watched == centralWidget()) {
         m_screensScheduled = true;
-        QTimer::singleShot(0, this, &TForm1::buildNextScreen);
+        QTimer::singleShot(0, this, &MainWindow::buildNextScreen);
     }
     if (event->type() == QEvent::KeyPress) {
         auto *widget = qobject_cast<QWidget *>(watched);

@@ -19,12 +19,12 @@ class StepPage;
 
 // The main window: menus, tool bar, the wizard's screens and the script view stacked in the
 // client area, and the status bar with hint line, clock, caret place and lock-key indicators.
-class TForm1 : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TForm1(Services services = Services::platform(), QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(Services services = Services::platform(), QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     ScriptBuffer &buffer() const { return *m_buffer; }
     LayerStack &layers() const { return *m_layers; }
