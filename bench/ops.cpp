@@ -8,10 +8,10 @@
 //   tarvex_bench_ops [RUNS] [FOLDER]   (FOLDER receives the saved script; a temporary one if none)
 #include "BenchServices.h"
 
-#include "editor/EditorTools.h"
-#include "editor/FindDialog.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "editor/EditorTools.h"
+#include "editor/FindDialog.h"
 #include "wizard/Layers.h"
 #include "wizard/ScriptBuffer.h"
 #include "wizard/StartPage.h"
@@ -135,7 +135,7 @@ void run(BenchServices &fakes, const QString &folder)
     double slowest = 0;
     for (;;) {
         timer.restart();
-        window->FindNext1Click();
+        window->editorTools().findNext();
         QCoreApplication::processEvents();
         const double ms = millisecondsSince(timer);
         if (fakes.dialogs.informationCount != messagesBefore)
@@ -157,7 +157,7 @@ void run(BenchServices &fakes, const QString &folder)
     QFile::remove(path);
     fakes.dialogs.saveAnswers = QStringList {path};
     timer.restart();
-    window->SaveCFG1Click();
+    window->saveScript();
     QCoreApplication::processEvents();
     report("save_ms", millisecondsSince(timer));
     if (fakes.dialogs.errorCount || QFileInfo(path).size() < scriptSize)

@@ -122,12 +122,12 @@ void EditorTools::find()
 {
     if (!m_findDialog) {
         m_findDialog = new FindDialog(m_window);
-        connect(m_findDialog, &FindDialog::findNextClicked, this, &EditorTools::FindDialogFind);
+        connect(m_findDialog, &FindDialog::findNextClicked, this, &EditorTools::searchFromDialog);
     }
     m_findDialog->present();
 }
 
-void EditorTools::FindDialogFind()
+void EditorTools::searchFromDialog()
 {
     if (!m_findDialog)
         return;

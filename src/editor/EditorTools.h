@@ -6,8 +6,8 @@
 #include <QObject>
 #include <QPrinter>
 
-#include <memory>
 #include <QString>
+#include <memory>
 
 class FindDialog;
 class QLabel;
@@ -51,7 +51,7 @@ public:
 public slots:
     // The Find dialog's Find Next: closes the dialog and searches from the start of the script
     // (from its end when the direction is up).
-    void FindDialogFind();
+    void searchFromDialog();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

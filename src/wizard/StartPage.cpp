@@ -1,6 +1,7 @@
 #include "wizard/StartPage.h"
 
 #include "widgets/PageKit.h"
+#include "wizard/Steps.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -44,54 +45,54 @@ StartPage::StartPage(QWidget *parent)
         ++row;
     };
 
-    m_chkName = checkBox(QStringLiteral("chkName"), true, useThis, QString());
-    m_edCFG = lineEdit(QStringLiteral("edCFG"), QStringLiteral("My CFG"),
-                       QStringLiteral("Your cfg name..."), QString());
-    addRow(m_chkName, QStringLiteral("CFG Name:"), m_edCFG);
+    m_scriptNameEnabled = checkBox(QStringLiteral("chkName"), true, useThis, QString());
+    m_scriptName = lineEdit(QStringLiteral("edCFG"), QStringLiteral("My CFG"),
+                            QStringLiteral("Your cfg name..."), QString());
+    addRow(m_scriptNameEnabled, QStringLiteral("CFG Name:"), m_scriptName);
 
-    m_chkName2 = checkBox(QStringLiteral("chkName2"), true, useThis, QString());
-    m_edName = lineEdit(QStringLiteral("edName"), QStringLiteral("Jorin Vale"),
+    m_authorEnabled = checkBox(QStringLiteral("chkName2"), true, useThis, QString());
+    m_author = lineEdit(QStringLiteral("edName"), QStringLiteral("Jorin Vale"),
                         QStringLiteral("Your name..."), QString());
-    addRow(m_chkName2, QStringLiteral("Your Name:"), m_edName);
+    addRow(m_authorEnabled, QStringLiteral("Your Name:"), m_author);
 
-    m_chkCopyright = checkBox(QStringLiteral("chkCopyright"), false, useThis, QString());
-    m_edCopyright = lineEdit(QStringLiteral("edCopyright"),
-                             QStringLiteral("Copyright (c) 2026 Your Name. All rights reserved."),
-                             QStringLiteral("your copyright info..."), QString());
-    addRow(m_chkCopyright, QStringLiteral("Copyright:"), m_edCopyright);
+    m_copyrightEnabled = checkBox(QStringLiteral("chkCopyright"), false, useThis, QString());
+    m_copyright = lineEdit(QStringLiteral("edCopyright"),
+                           QStringLiteral("Copyright (c) 2026 Your Name. All rights reserved."),
+                           QStringLiteral("your copyright info..."), QString());
+    addRow(m_copyrightEnabled, QStringLiteral("Copyright:"), m_copyright);
 
-    m_chkUnbindall = checkBox(QStringLiteral("chkUnbindall"), false, useThis, QString());
-    addRow(m_chkUnbindall, QStringLiteral("Add \"unbindall\""), nullptr);
+    m_unbindAll = checkBox(QStringLiteral("chkUnbindall"), false, useThis, QString());
+    addRow(m_unbindAll, QStringLiteral("Add \"unbindall\""), nullptr);
 
-    m_chkNotes = checkBox(QStringLiteral("chkNotes"), false, useThis, QString());
-    m_edNotes = lineEdit(QStringLiteral("edNotes"),
-                         QStringLiteral("What ever you whant to note... This can be the size you "
-                                        "whant but the max cfg file size is 16KB. "),
-                         QStringLiteral("you can add notes to the cfg"), QString());
+    m_notesEnabled = checkBox(QStringLiteral("chkNotes"), false, useThis, QString());
+    m_notes = lineEdit(QStringLiteral("edNotes"),
+                       QStringLiteral("What ever you whant to note... This can be the size you "
+                                      "whant but the max cfg file size is 16KB. "),
+                       QStringLiteral("you can add notes to the cfg"), QString());
     // The notes field is long: it gets a row of its own below its label.
     QLabel *notesLabel = label(QStringLiteral("Add notes in the top of the cfg:"));
-    grid->addWidget(m_chkNotes, row, 0);
+    grid->addWidget(m_notesEnabled, row, 0);
     grid->addWidget(notesLabel, row, 1, 1, 2);
-    nameAfter(m_chkNotes, notesLabel->text());
+    nameAfter(m_notesEnabled, notesLabel->text());
     ++row;
-    nameAfter(m_edNotes, notesLabel->text(), notesLabel);
-    grid->addWidget(m_edNotes, row, 1, 1, 2);
+    nameAfter(m_notes, notesLabel->text(), notesLabel);
+    grid->addWidget(m_notes, row, 1, 1, 2);
 
     Group organizer = group(QStringLiteral("pnlOrganizer"), QStringLiteral("// CFG Organizer"));
     organizer.grid->setVerticalSpacing(8);
-    m_SN = new QRadioButton(QStringLiteral("Do not organize CFG"));
-    m_SN->setObjectName(QStringLiteral("SN"));
-    m_S1 = new QRadioButton(QStringLiteral("Use organized Style 1"));
-    m_S1->setObjectName(QStringLiteral("S1"));
-    m_S2 = new QRadioButton(QStringLiteral("Use organized Style 2"));
-    m_S2->setObjectName(QStringLiteral("S2"));
+    m_noStyle = new QRadioButton(QStringLiteral("Do not organize CFG"));
+    m_noStyle->setObjectName(QStringLiteral("SN"));
+    m_style1 = new QRadioButton(QStringLiteral("Use organized Style 1"));
+    m_style1->setObjectName(QStringLiteral("S1"));
+    m_style2 = new QRadioButton(QStringLiteral("Use organized Style 2"));
+    m_style2->setObjectName(QStringLiteral("S2"));
     auto *styles = new QButtonGroup(this);
     int styleRow = 0;
-    for (QRadioButton *button : {m_SN, m_S1, m_S2}) {
+    for (QRadioButton *button : {m_noStyle, m_style1, m_style2}) {
         styles->addButton(button);
         organizer.grid->addWidget(button, styleRow++, 0);
     }
-    m_S1->setChecked(true);
+    m_style1->setChecked(true);
 
     // A preview of how the chosen style frames a step's lines in the script.
     auto *preview = new QLabel;
@@ -125,23 +126,23 @@ StartPage::StartPage(QWidget *parent)
     body()->addLayout(columns);
     body()->addStretch(1);
 
-    setNextButton(QStringLiteral("SpeedButton1"), QStringLiteral("Start..."), QString());
+    setNextButton(startScreen);
 }
 
 QStringList StartPage::lines() const
 {
     QStringList lines;
-    if (m_chkName->isChecked())
-        lines << QStringLiteral("//") + m_edCFG->text();
-    if (m_chkName2->isChecked())
-        lines << QStringLiteral("//Name: ") + m_edName->text();
-    if (m_chkCopyright->isChecked())
-        lines << QStringLiteral("//") + m_edCopyright->text();
+    if (m_scriptNameEnabled->isChecked())
+        lines << QStringLiteral("//") + m_scriptName->text();
+    if (m_authorEnabled->isChecked())
+        lines << QStringLiteral("//Name: ") + m_author->text();
+    if (m_copyrightEnabled->isChecked())
+        lines << QStringLiteral("//") + m_copyright->text();
     lines << Section::blank;
-    if (m_chkNotes->isChecked())
-        lines << QStringLiteral("//Notes: ") + m_edNotes->text();
+    if (m_notesEnabled->isChecked())
+        lines << QStringLiteral("//Notes: ") + m_notes->text();
     lines << Section::blank << Section::blank;
-    if (m_chkUnbindall->isChecked())
+    if (m_unbindAll->isChecked())
         lines << QStringLiteral("unbindall");
     lines << Section::blank << Section::blank;
     return lines;
@@ -149,10 +150,10 @@ QStringList StartPage::lines() const
 
 SectionStyle StartPage::sectionStyle() const
 {
-    // SN is the choice in which neither of the organized styles is selected.
-    if (m_S1->isChecked())
+    // "Do not organize CFG" is the choice in which neither of the organized styles is selected.
+    if (m_style1->isChecked())
         return SectionStyle::Style1;
-    if (m_S2->isChecked())
+    if (m_style2->isChecked())
         return SectionStyle::Style2;
     return SectionStyle::None;
 }

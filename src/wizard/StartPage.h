@@ -22,19 +22,19 @@ public:
     SectionStyle sectionStyle() const;
 
     // Also guards the Game options step's nick-name line.
-    const QCheckBox *nameBox() const { return m_chkName; }
+    const QCheckBox *nameBox() const { return m_scriptNameEnabled; }
 
 private:
-    QCheckBox *m_chkName;
-    QLineEdit *m_edCFG;
-    QCheckBox *m_chkName2;
-    QLineEdit *m_edName;
-    QCheckBox *m_chkCopyright;
-    QLineEdit *m_edCopyright;
-    QCheckBox *m_chkUnbindall;
-    QCheckBox *m_chkNotes;
-    QLineEdit *m_edNotes;
-    QRadioButton *m_SN;
-    QRadioButton *m_S1;
-    QRadioButton *m_S2;
+    QCheckBox *m_scriptNameEnabled;
+    QLineEdit *m_scriptName;
+    QCheckBox *m_authorEnabled;
+    QLineEdit *m_author;
+    QCheckBox *m_copyrightEnabled;
+    QLineEdit *m_copyright;
+    QCheckBox *m_unbindAll;
+    QCheckBox *m_notesEnabled;
+    QLineEdit *m_notes;
+    QRadioButton *m_noStyle;
+    QRadioButton *m_style1;
+    QRadioButton *m_style2;
 };

@@ -1,6 +1,7 @@
 #include "wizard/StepPage.h"
 
 #include "widgets/PageKit.h"
+#include "wizard/Steps.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,16 +33,16 @@ StepPage::StepPage(const QString &objectName, const QString &titleBar, QWidget *
     m_bottom = bottom;
 }
 
-QPushButton *StepPage::setNextButton(const QString &objectName, const QString &caption,
-                                     const QString &hint)
+QPushButton *StepPage::setNextButton(int step)
 {
-    m_next = new QPushButton(caption);
-    m_next->setObjectName(objectName);
+    const StepInfo &info = stepInfo(step);
+    m_next = new QPushButton(info.nextCaption);
+    m_next->setObjectName(QLatin1String(info.nextButton));
     m_next->setProperty("tarvexRole", QStringLiteral("next"));
     m_next->setFocusPolicy(Qt::NoFocus);
     m_next->setAutoDefault(false);
-    PageKit::setHint(m_next, hint);
-    m_next->setAccessibleName(caption);
+    PageKit::setHint(m_next, info.nextHint);
+    m_next->setAccessibleName(info.nextCaption);
     m_bottom->addWidget(m_next, 0, Qt::AlignRight | Qt::AlignBottom);
     connect(m_next, &QPushButton::clicked, this, &StepPage::nextClicked);
     return m_next;

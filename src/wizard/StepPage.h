@@ -9,7 +9,7 @@ class QVBoxLayout;
 
 // One screen of the wizard: a title bar across the top, the screen's own controls in the body,
 // and its Next button at the lower right. A step's Next reads the controls through lines(); the
-// main window frames them with the step heading and footer and appends them.
+// wizard frames them with the step heading and footer and appends them.
 class StepPage : public QWidget
 {
     Q_OBJECT
@@ -20,9 +20,9 @@ public:
     // written. Steps whose Next writes nothing return none.
     virtual QStringList lines() const { return {}; }
 
-    // The Next button: clicked with the mouse only, it takes no keyboard focus.
-    QPushButton *setNextButton(const QString &objectName, const QString &caption,
-                               const QString &hint);
+    // The Next button of the start screen (0) or of an option step (1 to 9), named, captioned
+    // and hinted as the step table says. Clicked with the mouse only, it takes no keyboard focus.
+    QPushButton *setNextButton(int step);
     QPushButton *nextButton() const { return m_next; }
 
     // Where the screen lays out its controls, between the title bar and the button row.

@@ -8,8 +8,8 @@
 // What starts a screen change.
 enum class Trigger {
     ProgramStart,
-    ToolbarNew, // tbNewClick
-    MenuNew, // NewCFG1Click
+    ToolbarNew, // the tool bar's New
+    MenuNew, // the File menu's New CFG
     Start, // "Start..."
     Step1Next,
     Step2Next,

@@ -1,7 +1,7 @@
 // The main window's shell: caption and size, menus, tool bar, status bar with hint line, clock
 // and lock-key indicators, the close guard, the About box, web links and the error box.
+#include "app/AboutDialog.h"
 #include "support/Harness.h"
-#include "app/About.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -173,10 +173,10 @@ private slots:
         QVERIFY(timer->isActive());
         // The tick is aligned to the start of the next second (the fake clock stands at .500).
         QVERIFY(timer->interval() <= 505 && timer->interval() > 500);
-        h.window().Timer1Timer();
+        h.window().updateClock();
         QCOMPARE(panel(h, 1)->text(), QStringLiteral("14:05:09"));
         h.fakes.clock.time = h.fakes.clock.time.addSecs(1);
-        h.window().Timer1Timer();
+        h.window().updateClock();
         QCOMPARE(panel(h, 1)->text(), QStringLiteral("14:05:10"));
     }
 
@@ -281,7 +281,7 @@ private slots:
         QList<QPointer<QWidget>> boxes;
         for (int i = 0; i < 2; ++i) {
             QTimer::singleShot(0, [&] {
-                auto *about = qobject_cast<TForm2 *>(QApplication::activeModalWidget());
+                auto *about = qobject_cast<AboutDialog *>(QApplication::activeModalWidget());
                 QVERIFY(about);
                 boxes << about;
                 QCOMPARE(about->windowTitle(), QStringLiteral("Tarvex "));
@@ -312,9 +312,9 @@ private slots:
         for (int i : {0, 1, 3, 4, 5})
             QCOMPARE(opened[i].scheme(), QStringLiteral("https"));
 
-        TForm2 about(h.fakes.desktop);
-        about.Label5Click();
-        about.Label2Click();
+        AboutDialog about(h.fakes.desktop);
+        about.openForums();
+        about.openWebsite();
         QCOMPARE(opened.mid(6), (QList<QUrl> {opened[1], opened[0]}));
     }
 

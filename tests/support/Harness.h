@@ -1,8 +1,8 @@
 #pragma once
 
-#include "support/FakeServices.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "support/FakeServices.h"
 #include "wizard/Layers.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // Saving the script: whole runs compared byte for byte with files written by hand, and every
 // way a save can go wrong without losing the player's work.
 #include "support/Harness.h"
-#include "wizard/SaveScript.h"
+#include "wizard/ScriptFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,7 +137,7 @@ private slots:
         } else {
             QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         }
-        const QString message = saveScript(path, QStringLiteral("new\r\n"));
+        const QString message = writeScriptFile(path, QStringLiteral("new\r\n"));
         if (root)
             QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dir.path()});
         else
@@ -209,7 +209,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("utf.cfg"));
         const QString text = QStringLiteral("\r\n//\u00e9\u00df\u0416\U0001F600\r\n");
-        QCOMPARE(saveScript(path, text), QString());
+        QCOMPARE(writeScriptFile(path, text), QString());
         // The system's 8-bit code page is UTF-8 here; no byte-order mark.
         QCOMPARE(readFile(path), text.toUtf8());
     }

@@ -20,62 +20,63 @@ Scripts1Page::Scripts1Page(QWidget *parent)
     ScriptBox fov(QStringLiteral("pnlFov"), QStringLiteral("// Fov Selector"),
                   {QStringLiteral("Standart setting is 90, but if you need a wider view \"105\" "
                                   "the recommended setting.")});
-    m_chkFov = fov.addEnable(QStringLiteral("chkFov"));
-    m_edFov = fov.addField(QStringLiteral("edFov"), QStringLiteral("Fov:"), QStringLiteral("90"),
-                           QStringLiteral("select fov, default is 90"));
+    m_fovEnabled = fov.addEnable(QStringLiteral("chkFov"));
+    m_fov = fov.addField(QStringLiteral("edFov"), QStringLiteral("Fov:"), QStringLiteral("90"),
+                         QStringLiteral("select fov, default is 90"));
 
     ScriptBox turn(QStringLiteral("pnlTurn"), QStringLiteral("// 180º Turn Script"),
                    {QStringLiteral("Turns you 180º in a flash...")});
-    m_chkTurn = turn.addEnable(QStringLiteral("chkTurn"));
-    m_edTurn = turn.addField(QStringLiteral("edTurn"), keyLabel, QString(),
-                             QStringLiteral("select key to turn 180º in a flash"));
+    m_turnEnabled = turn.addEnable(QStringLiteral("chkTurn"));
+    m_turnKey = turn.addField(QStringLiteral("edTurn"), keyLabel, QString(),
+                              QStringLiteral("select key to turn 180º in a flash"));
 
     ScriptBox gun(QStringLiteral("pnlGun"), QStringLiteral("// Show/Hide Gun"),
                   {QStringLiteral("Show or hide your gun by pressing a button.")});
-    m_chkGun = gun.addEnable(QStringLiteral("chkGun"));
-    m_edGun = gun.addField(QStringLiteral("edGun"), keyLabel, QString(),
-                           QStringLiteral("select the key to hide/show gun"));
+    m_gunEnabled = gun.addEnable(QStringLiteral("chkGun"));
+    m_gunKey = gun.addField(QStringLiteral("edGun"), keyLabel, QString(),
+                            QStringLiteral("select the key to hide/show gun"));
 
     ScriptBox smoke(QStringLiteral("pnlSmoke"), QStringLiteral("// Smoke Script"),
                     {QStringLiteral("Use the key to toggle smoke on or off.")});
-    m_chkSmoke = smoke.addEnable(QStringLiteral("chkSmoke"));
-    m_edSmoke = smoke.addField(QStringLiteral("edSmoke"), keyLabel, QString(),
-                               QStringLiteral("select script to toggle smoke on or off"));
+    m_smokeEnabled = smoke.addEnable(QStringLiteral("chkSmoke"));
+    m_smokeKey = smoke.addField(QStringLiteral("edSmoke"), keyLabel, QString(),
+                                QStringLiteral("select script to toggle smoke on or off"));
 
     ScriptBox rain(QStringLiteral("pnlRain"), QStringLiteral("// Rain/Snow Script"),
                    {QStringLiteral("Use the key to toggle rain and snow on or off.")});
-    m_chkRain = rain.addEnable(QStringLiteral("chkRain"));
-    m_edRain = rain.addField(QStringLiteral("edRain"), keyLabel, QString(),
-                             QStringLiteral("select key to toggle rain/snow on or off"));
+    m_rainEnabled = rain.addEnable(QStringLiteral("chkRain"));
+    m_rainKey = rain.addField(QStringLiteral("edRain"), keyLabel, QString(),
+                              QStringLiteral("select key to toggle rain/snow on or off"));
 
     ScriptBox crosshair(QStringLiteral("pnlCrosshair"),
                         QStringLiteral("// Crosshair Color Changer"),
                         {QStringLiteral("Use a key to change your crosshar color.")});
-    m_chkCrosshair = crosshair.addEnable(QStringLiteral("chkCrosshair"));
-    m_edCrosshair = crosshair.addField(QStringLiteral("edCrosshair"), keyLabel, QString(),
-                                       QStringLiteral("select key to change your crosshair color"));
+    m_crosshairEnabled = crosshair.addEnable(QStringLiteral("chkCrosshair"));
+    m_crosshairKey
+            = crosshair.addField(QStringLiteral("edCrosshair"), keyLabel, QString(),
+                                 QStringLiteral("select key to change your crosshair color"));
 
     ScriptBox record(QStringLiteral("pnlRecord"), QStringLiteral("// Record Script"),
                      {QStringLiteral("You can start and stop record pressing a button.")});
-    m_chkRecord = record.addEnable(QStringLiteral("chkRecord"));
-    m_edRecord = record.addField(QStringLiteral("edRecord"), keyLabel, QString(),
-                                 QStringLiteral("select key to start or stop record"));
+    m_recordEnabled = record.addEnable(QStringLiteral("chkRecord"));
+    m_recordKey = record.addField(QStringLiteral("edRecord"), keyLabel, QString(),
+                                  QStringLiteral("select key to start or stop record"));
 
     ScriptBox gamma(QStringLiteral("pnlGamma"), QStringLiteral("// Gamma Select"),
                     {QStringLiteral("Control game gamma in two buttons.")});
-    m_chkGamma = gamma.addEnable(QStringLiteral("chkGamma"));
-    m_edGamma = gamma.addField(QStringLiteral("edGamma"), QStringLiteral("Increase Gamma:"),
-                               QString(), QStringLiteral("select key to increase gamma"));
-    m_edGamma1 = gamma.addField(QStringLiteral("edGamma1"), QStringLiteral("Decrease Gamma:"),
-                                QString(), QStringLiteral("select key to decrease gamma"));
+    m_gammaEnabled = gamma.addEnable(QStringLiteral("chkGamma"));
+    m_gammaUpKey = gamma.addField(QStringLiteral("edGamma"), QStringLiteral("Increase Gamma:"),
+                                  QString(), QStringLiteral("select key to increase gamma"));
+    m_gammaDownKey = gamma.addField(QStringLiteral("edGamma1"), QStringLiteral("Decrease Gamma:"),
+                                    QString(), QStringLiteral("select key to decrease gamma"));
 
     ScriptBox volume(QStringLiteral("pnlVolume"), QStringLiteral("// Volume Control"),
                      {QStringLiteral("Control volume in two buttons.")});
-    m_chkVolume = volume.addEnable(QStringLiteral("chkVolume"));
-    m_edVolume = volume.addField(QStringLiteral("edVolume"), QStringLiteral("+ Volume:"), QString(),
-                                 QStringLiteral("select key to increase volume"));
-    m_edVolume1 = volume.addField(QStringLiteral("edVolume1"), QStringLiteral("- Volume:"),
-                                  QString(), QStringLiteral("select key to decrease volume"));
+    m_volumeEnabled = volume.addEnable(QStringLiteral("chkVolume"));
+    m_volumeUpKey = volume.addField(QStringLiteral("edVolume"), QStringLiteral("+ Volume:"),
+                                    QString(), QStringLiteral("select key to increase volume"));
+    m_volumeDownKey = volume.addField(QStringLiteral("edVolume1"), QStringLiteral("- Volume:"),
+                                      QString(), QStringLiteral("select key to decrease volume"));
 
     // Three rows of three boxes, in the order the scripts are written.
     auto *boxes = new QGridLayout;
@@ -93,39 +94,38 @@ Scripts1Page::Scripts1Page(QWidget *parent)
     body()->addLayout(boxes);
     body()->addStretch(1);
 
-    setNextButton(QStringLiteral("SpeedButton6"), QStringLiteral("Step 3/ 10 - Next >"),
-                  QStringLiteral("go to step 4"));
+    setNextButton(3);
 }
 
 QStringList Scripts1Page::lines() const
 {
     using namespace ScriptLines;
     QStringList out;
-    if (m_chkFov->isChecked())
-        out << QLatin1String(fovSetting) + m_edFov->text();
-    if (m_chkTurn->isChecked())
-        out << bind(m_edTurn->text(), QLatin1String(turnCommand));
+    if (m_fovEnabled->isChecked())
+        out << QLatin1String(fovSetting) + m_fov->text();
+    if (m_turnEnabled->isChecked())
+        out << bind(m_turnKey->text(), QLatin1String(turnCommand));
     // The toggles define their states before the key that runs them...
-    if (m_chkGun->isChecked())
-        out << block(gunLines) << bind(m_edGun->text(), QLatin1String(gunCommand));
-    if (m_chkSmoke->isChecked())
-        out << block(smokeLines) << bind(m_edSmoke->text(), QLatin1String(smokeCommand));
-    if (m_chkRain->isChecked())
-        out << block(rainLines) << bind(m_edRain->text(), QLatin1String(rainCommand));
+    if (m_gunEnabled->isChecked())
+        out << block(gunLines) << bind(m_gunKey->text(), QLatin1String(gunCommand));
+    if (m_smokeEnabled->isChecked())
+        out << block(smokeLines) << bind(m_smokeKey->text(), QLatin1String(smokeCommand));
+    if (m_rainEnabled->isChecked())
+        out << block(rainLines) << bind(m_rainKey->text(), QLatin1String(rainCommand));
     // ...the crosshair, record and gamma scripts bind their keys first...
-    if (m_chkCrosshair->isChecked())
-        out << bind(m_edCrosshair->text(), QLatin1String(crosshairCommand))
+    if (m_crosshairEnabled->isChecked())
+        out << bind(m_crosshairKey->text(), QLatin1String(crosshairCommand))
             << block(crosshairLines);
-    if (m_chkRecord->isChecked())
-        out << bind(m_edRecord->text(), QLatin1String(recordCommand)) << block(recordLines);
-    if (m_chkGamma->isChecked()) {
-        out << bind(m_edGamma->text(), QLatin1String(gammaUpCommand))
-            << bind(m_edGamma1->text(), QLatin1String(gammaDownCommand)) << block(gammaLines);
+    if (m_recordEnabled->isChecked())
+        out << bind(m_recordKey->text(), QLatin1String(recordCommand)) << block(recordLines);
+    if (m_gammaEnabled->isChecked()) {
+        out << bind(m_gammaUpKey->text(), QLatin1String(gammaUpCommand))
+            << bind(m_gammaDownKey->text(), QLatin1String(gammaDownCommand)) << block(gammaLines);
     }
     // ...and the volume keys come after the chain they jump into.
-    if (m_chkVolume->isChecked()) {
-        out << block(volumeLines) << bind(m_edVolume->text(), QLatin1String(volumeUpCommand))
-            << bind(m_edVolume1->text(), QLatin1String(volumeDownCommand));
+    if (m_volumeEnabled->isChecked()) {
+        out << block(volumeLines) << bind(m_volumeUpKey->text(), QLatin1String(volumeUpCommand))
+            << bind(m_volumeDownKey->text(), QLatin1String(volumeDownCommand));
     }
     return out;
 }

@@ -16,8 +16,8 @@ public:
     QStringList lines() const override;
 
 private:
-    QCheckBox *m_chkFov, *m_chkTurn, *m_chkGun, *m_chkSmoke, *m_chkRain, *m_chkCrosshair,
-            *m_chkRecord, *m_chkGamma, *m_chkVolume;
-    QLineEdit *m_edFov, *m_edTurn, *m_edGun, *m_edSmoke, *m_edRain, *m_edCrosshair, *m_edRecord,
-            *m_edGamma, *m_edGamma1, *m_edVolume, *m_edVolume1;
+    QCheckBox *m_fovEnabled, *m_turnEnabled, *m_gunEnabled, *m_smokeEnabled, *m_rainEnabled,
+            *m_crosshairEnabled, *m_recordEnabled, *m_gammaEnabled, *m_volumeEnabled;
+    QLineEdit *m_fov, *m_turnKey, *m_gunKey, *m_smokeKey, *m_rainKey, *m_crosshairKey, *m_recordKey,
+            *m_gammaUpKey, *m_gammaDownKey, *m_volumeUpKey, *m_volumeDownKey;
 };

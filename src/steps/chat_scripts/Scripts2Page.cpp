@@ -22,36 +22,36 @@ Scripts2Page::Scripts2Page(QWidget *parent)
 {
     ScriptBox jump(QStringLiteral("pnlJump"), QStringLiteral("// Jump Script"),
                    {QStringLiteral("With this script you can jump farder and faster.")});
-    m_chkJump = jump.addEnable(QStringLiteral("chkJump"));
-    m_edJump2 = jump.addField(QStringLiteral("edJump2"), keyLabel, QString(),
+    m_jumpEnabled = jump.addEnable(QStringLiteral("chkJump"));
+    m_jumpKey = jump.addField(QStringLiteral("edJump2"), keyLabel, QString(),
                               QStringLiteral("select key to jump farder and faster"));
 
     ScriptBox crouch(QStringLiteral("pnlCrouch"), QStringLiteral("// Crouch Script"),
                      {QStringLiteral("You'll keep crouch until button is pressed again.")});
-    m_chkCrouch = crouch.addEnable(QStringLiteral("chkCrouch"));
-    m_edCrouch2 = crouch.addField(
+    m_crouchEnabled = crouch.addEnable(QStringLiteral("chkCrouch"));
+    m_crouchKey = crouch.addField(
             QStringLiteral("edCrouch2"), keyLabel, QString(),
             QStringLiteral("select key to keep crouch until button is pressed again"));
 
     ScriptBox kill(QStringLiteral("pnlKill"), QStringLiteral("// Kill Script"),
                    {QStringLiteral("Press a button to kill your self and say something at the "
                                    "same time.")});
-    m_chkKill = kill.addEnable(QStringLiteral("chkKill"));
-    m_edKill = kill.addField(QStringLiteral("edKill"), keyLabel, QString(), walkHint);
-    m_edKill1
+    m_killEnabled = kill.addEnable(QStringLiteral("chkKill"));
+    m_killKey = kill.addField(QStringLiteral("edKill"), keyLabel, QString(), walkHint);
+    m_killMessage
             = kill.addField(QStringLiteral("edKill1"), QStringLiteral("Say:"), QString(), walkHint);
 
     ScriptBox walk(QStringLiteral("pnlWalk"), QStringLiteral("// Walk Script"),
                    {QStringLiteral("You'll keep walking until button is pressed again.")});
-    m_chkWalk = walk.addEnable(QStringLiteral("chkWalk"));
-    m_edWalk2 = walk.addField(QStringLiteral("edWalk2"), keyLabel, QString(), walkHint);
+    m_walkEnabled = walk.addEnable(QStringLiteral("chkWalk"));
+    m_walkKey = walk.addField(QStringLiteral("edWalk2"), keyLabel, QString(), walkHint);
 
     ScriptBox art(QStringLiteral("Panel55"), QStringLiteral("// Direct Artillery"),
                   {QStringLiteral("Press a button and artillery will be automaticly sended, you "
                                   "don't need the binoculars... It's cool!!")});
-    m_chkArt = art.addEnable(QStringLiteral("chkArt"));
-    m_edArt = art.addField(QStringLiteral("edArt"), keyLabel, QString(),
-                           QStringLiteral("select a key to auto send Atrillery"));
+    m_artilleryEnabled = art.addEnable(QStringLiteral("chkArt"));
+    m_artilleryKey = art.addField(QStringLiteral("edArt"), keyLabel, QString(),
+                                  QStringLiteral("select a key to auto send Atrillery"));
 
     // Three boxes above, two wider ones below, in the order the scripts are written.
     auto *boxes = new QGridLayout;
@@ -86,23 +86,23 @@ Scripts2Page::Scripts2Page(QWidget *parent)
     body()->addLayout(warning);
     body()->addStretch(1);
 
-    setNextButton(QStringLiteral("SpeedButton5"), QStringLiteral("Step 4/ 10 - Next >"),
-                  QStringLiteral("go to step 5"));
+    setNextButton(4);
 }
 
 QStringList Scripts2Page::lines() const
 {
     using namespace ScriptLines;
     QStringList out;
-    if (m_chkJump->isChecked())
-        out << bind(m_edJump2->text(), QLatin1String(jumpCommand)) << block(jumpLines);
-    if (m_chkCrouch->isChecked())
-        out << bind(m_edCrouch2->text(), QLatin1String(crouchCommand)) << block(crouchLines);
-    if (m_chkKill->isChecked())
-        out << bind(m_edKill->text(), QLatin1String(killCommand) + m_edKill1->text());
-    if (m_chkWalk->isChecked())
-        out << bind(m_edWalk2->text(), QLatin1String(walkCommand));
-    if (m_chkArt->isChecked())
-        out << block(artilleryLines) << bind(m_edArt->text(), QLatin1String(artilleryCommand));
+    if (m_jumpEnabled->isChecked())
+        out << bind(m_jumpKey->text(), QLatin1String(jumpCommand)) << block(jumpLines);
+    if (m_crouchEnabled->isChecked())
+        out << bind(m_crouchKey->text(), QLatin1String(crouchCommand)) << block(crouchLines);
+    if (m_killEnabled->isChecked())
+        out << bind(m_killKey->text(), QLatin1String(killCommand) + m_killMessage->text());
+    if (m_walkEnabled->isChecked())
+        out << bind(m_walkKey->text(), QLatin1String(walkCommand));
+    if (m_artilleryEnabled->isChecked())
+        out << block(artilleryLines)
+            << bind(m_artilleryKey->text(), QLatin1String(artilleryCommand));
     return out;
 }

@@ -16,6 +16,6 @@ public:
     QStringList lines() const override;
 
 private:
-    QCheckBox *m_chkJump, *m_chkCrouch, *m_chkKill, *m_chkWalk, *m_chkArt;
-    QLineEdit *m_edJump2, *m_edCrouch2, *m_edKill, *m_edKill1, *m_edWalk2, *m_edArt;
+    QCheckBox *m_jumpEnabled, *m_crouchEnabled, *m_killEnabled, *m_walkEnabled, *m_artilleryEnabled;
+    QLineEdit *m_jumpKey, *m_crouchKey, *m_killKey, *m_killMessage, *m_walkKey, *m_artilleryKey;
 };

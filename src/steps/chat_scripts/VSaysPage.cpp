@@ -98,15 +98,15 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
                             "key, you don't need to press \"v+2+1\" for example, with this you "
                             "say, with the key \"k\" for example, say \"Fire in The hole!!\"... I "
                             "hope you get it.! ")});
-    m_edVs = vsays.addField(QStringLiteral("edVs"), QStringLiteral("Key:"), QStringLiteral("F5"),
-                            QStringLiteral("vsay keyboard key"));
-    m_cbVsay = comboBox(QStringLiteral("cbVsay"), vsayItems(), QStringLiteral("PathCleared"),
-                        QStringLiteral("select the vsay (quick chat)"), QString());
-    m_cbVsay->setMaxVisibleItems(16);
-    vsays.addRow(QStringLiteral("Vsay message:"), m_cbVsay);
-    QPushButton *addVsay = addButton(QStringLiteral("btnVsayAdd"), QStringLiteral("Add Vsay"),
-                                     QStringLiteral("add vsay"));
-    vsays.addTrailing(addVsay);
+    m_vsayKey = vsays.addField(QStringLiteral("edVs"), QStringLiteral("Key:"), QStringLiteral("F5"),
+                               QStringLiteral("vsay keyboard key"));
+    m_vsayMessage = comboBox(QStringLiteral("cbVsay"), vsayItems(), QStringLiteral("PathCleared"),
+                             QStringLiteral("select the vsay (quick chat)"), QString());
+    m_vsayMessage->setMaxVisibleItems(16);
+    vsays.addRow(QStringLiteral("Vsay message:"), m_vsayMessage);
+    QPushButton *addVsayButton = addButton(QStringLiteral("btnVsayAdd"), QStringLiteral("Add Vsay"),
+                                           QStringLiteral("add vsay"));
+    vsays.addTrailing(addVsayButton);
 
     ScriptBox says(QStringLiteral("pnlSays"), QStringLiteral("// Says"),
                    {QStringLiteral("What is a say?"),
@@ -114,13 +114,13 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
                                    "or all, that's a Say, but here you can choose a key and the "
                                    "text and when that key is is pressed, it automaticly says "
                                    "what you whrote below...")});
-    m_edS = says.addField(QStringLiteral("edS"), QStringLiteral("Key:"), QStringLiteral("F6"),
-                          QStringLiteral("say keyboard key"));
-    m_edTexthere = says.addField(QStringLiteral("edTexthere"), QStringLiteral("Message text:"),
-                                 QStringLiteral("Hi all!"), QStringLiteral("enter the text"));
-    QPushButton *addSay = addButton(QStringLiteral("btnSayAdd"), QStringLiteral("Add Say"),
-                                    QStringLiteral("add say"));
-    says.addTrailing(addSay);
+    m_sayKey = says.addField(QStringLiteral("edS"), QStringLiteral("Key:"), QStringLiteral("F6"),
+                             QStringLiteral("say keyboard key"));
+    m_sayText = says.addField(QStringLiteral("edTexthere"), QStringLiteral("Message text:"),
+                              QStringLiteral("Hi all!"), QStringLiteral("enter the text"));
+    QPushButton *addSayButton = addButton(QStringLiteral("btnSayAdd"), QStringLiteral("Add Say"),
+                                          QStringLiteral("add say"));
+    says.addTrailing(addSayButton);
 
     auto *boxes = new QHBoxLayout;
     boxes->setSpacing(10);
@@ -140,21 +140,20 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
     body()->addWidget(warningText);
     body()->addStretch(1);
 
-    connect(addVsay, &QPushButton::clicked, this, &VSaysPage::btnVsayAddClick);
-    connect(addSay, &QPushButton::clicked, this, &VSaysPage::btnSayAddClick);
+    connect(addVsayButton, &QPushButton::clicked, this, &VSaysPage::addVsay);
+    connect(addSayButton, &QPushButton::clicked, this, &VSaysPage::addSay);
 
-    setNextButton(QStringLiteral("SpeedButton7"), QStringLiteral("Step 2/ 10 - Next >"),
-                  QStringLiteral("Go to step 3"));
+    setNextButton(2);
 }
 
-void VSaysPage::btnVsayAddClick()
+void VSaysPage::addVsay()
 {
-    m_buffer.append(
-            ScriptLines::bind(m_edVs->text(), QStringLiteral("vsay ") + m_cbVsay->currentText()));
+    m_buffer.append(ScriptLines::bind(m_vsayKey->text(),
+                                      QStringLiteral("vsay ") + m_vsayMessage->currentText()));
 }
 
-void VSaysPage::btnSayAddClick()
+void VSaysPage::addSay()
 {
     m_buffer.append(
-            ScriptLines::bind(m_edS->text(), QStringLiteral("say ") + m_edTexthere->text()));
+            ScriptLines::bind(m_sayKey->text(), QStringLiteral("say ") + m_sayText->text()));
 }

@@ -19,14 +19,14 @@ public:
 
 public slots:
     // bind KEY "vsay MESSAGE", with the combo box's text as it stands.
-    void btnVsayAddClick();
+    void addVsay();
     // bind KEY "say TEXT".
-    void btnSayAddClick();
+    void addSay();
 
 private:
     ScriptBuffer &m_buffer;
-    QLineEdit *m_edVs = nullptr;
-    QComboBox *m_cbVsay = nullptr;
-    QLineEdit *m_edS = nullptr;
-    QLineEdit *m_edTexthere = nullptr;
+    QLineEdit *m_vsayKey = nullptr;
+    QComboBox *m_vsayMessage = nullptr;
+    QLineEdit *m_sayKey = nullptr;
+    QLineEdit *m_sayText = nullptr;
 };

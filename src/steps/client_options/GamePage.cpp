@@ -35,9 +35,9 @@ std::vector<Setting> gameSettings()
 
 } // namespace
 
-GamePage::GamePage(const QCheckBox *chkName, QWidget *parent)
+GamePage::GamePage(const QCheckBox *scriptNameEnabled, QWidget *parent)
     : StepPage(QStringLiteral("pnlGame"), QStringLiteral("// Options: Game"), parent)
-    , m_chkName(chkName)
+    , m_scriptNameEnabled(scriptNameEnabled)
 {
     PageKit::Group game
             = PageKit::group(QStringLiteral("pnlGameOptions"), QStringLiteral("// Game"));
@@ -48,15 +48,15 @@ GamePage::GamePage(const QCheckBox *chkName, QWidget *parent)
 
     const QString nickLabel = QStringLiteral("Your Nick:");
     QLabel *nick = PageKit::label(nickLabel);
-    m_edNick = PageKit::lineEdit(QStringLiteral("edNick"), QStringLiteral("Your Nick Here"),
-                                 QStringLiteral("Player Alias (Nick Name)"), QString());
-    PageKit::nameAfter(m_edNick, nickLabel, nick);
-    m_CheckBox1 = PageKit::checkBox(QStringLiteral("CheckBox1"), true, QStringLiteral("enable?"),
-                                    QStringLiteral("chkName"), QStringLiteral("chkName"));
+    m_nick = PageKit::lineEdit(QStringLiteral("edNick"), QStringLiteral("Your Nick Here"),
+                               QStringLiteral("Player Alias (Nick Name)"), QString());
+    PageKit::nameAfter(m_nick, nickLabel, nick);
+    m_nickEnabled = PageKit::checkBox(QStringLiteral("CheckBox1"), true, QStringLiteral("enable?"),
+                                      QStringLiteral("chkName"), QStringLiteral("chkName"));
     auto *nickRow = new QHBoxLayout;
     nickRow->setSpacing(8);
-    nickRow->addWidget(m_edNick, 1);
-    nickRow->addWidget(m_CheckBox1);
+    nickRow->addWidget(m_nick, 1);
+    nickRow->addWidget(m_nickEnabled);
     grid->addWidget(nick, 0, 0);
     grid->addLayout(nickRow, 0, 1);
     grid->setRowMinimumHeight(0, ClientOptions::SettingRows::rowHeight);
@@ -71,8 +71,7 @@ GamePage::GamePage(const QCheckBox *chkName, QWidget *parent)
     footerNotes()->addWidget(
             PageKit::note(QStringLiteral("All of these options are at the game options.")));
 
-    setNextButton(QStringLiteral("SpeedButton4"), QStringLiteral("Step 5/ 10 - Next >"),
-                  QStringLiteral("go to step 6"));
+    setNextButton(5);
 }
 
 GamePage::~GamePage() = default;
@@ -81,7 +80,7 @@ QStringList GamePage::lines() const
 {
     QStringList lines;
     // The nick is written only while both the start screen's box and the one beside it agree.
-    if (m_chkName->isChecked() && m_CheckBox1->isChecked())
-        lines << QStringLiteral("seta name ") + m_edNick->text();
+    if (m_scriptNameEnabled->isChecked() && m_nickEnabled->isChecked())
+        lines << QStringLiteral("seta name ") + m_nick->text();
     return lines + m_settings->lines();
 }

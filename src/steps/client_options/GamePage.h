@@ -13,15 +13,15 @@ class GamePage : public StepPage
 {
     Q_OBJECT
 public:
-    // `chkName` is the start screen's box that also guards the nick-name line.
-    explicit GamePage(const QCheckBox *chkName, QWidget *parent = nullptr);
+    // `scriptNameEnabled` is the start screen's box that also guards the nick-name line.
+    explicit GamePage(const QCheckBox *scriptNameEnabled, QWidget *parent = nullptr);
     ~GamePage() override;
 
     QStringList lines() const override;
 
 private:
-    const QCheckBox *m_chkName;
-    QLineEdit *m_edNick;
-    QCheckBox *m_CheckBox1;
+    const QCheckBox *m_scriptNameEnabled;
+    QLineEdit *m_nick;
+    QCheckBox *m_nickEnabled;
     std::unique_ptr<ClientOptions::SettingRows> m_settings;
 };

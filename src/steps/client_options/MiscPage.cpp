@@ -112,8 +112,7 @@ MiscPage::MiscPage(QWidget *parent)
         footerNotes()->addWidget(note);
     }
 
-    setNextButton(QStringLiteral("btn9"), QStringLiteral("Step 9/10 - Next >"),
-                  QStringLiteral("go to the last step"));
+    setNextButton(9);
 }
 
 MiscPage::~MiscPage() = default;

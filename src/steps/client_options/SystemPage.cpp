@@ -97,8 +97,7 @@ SystemPage::SystemPage(QWidget *parent)
     footerNotes()->addWidget(
             PageKit::note(QStringLiteral("All of these options are at the game options.")));
 
-    setNextButton(QStringLiteral("SpeedButton2"), QStringLiteral("Step 7/ 10 - Next >"),
-                  QStringLiteral("go to step 8"));
+    setNextButton(7);
 }
 
 SystemPage::~SystemPage() = default;

@@ -48,8 +48,7 @@ ViewPage::ViewPage(QWidget *parent)
     footerNotes()->addWidget(
             PageKit::note(QStringLiteral("All of these options are at the game options.")));
 
-    setNextButton(QStringLiteral("SpeedButton3"), QStringLiteral("Step 6/ 10 - Next >"),
-                  QStringLiteral("go to step 7"));
+    setNextButton(6);
 }
 
 ViewPage::~ViewPage() = default;

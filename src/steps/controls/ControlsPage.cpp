@@ -132,8 +132,7 @@ ControlsPage::ControlsPage(QWidget *parent)
         column->addStretch(1);
     body()->addLayout(columnRow, 1);
 
-    setNextButton(QStringLiteral("SpeedButton8"), QStringLiteral("Step 1/ 10 - Next >"),
-                  QStringLiteral("go to step 2"));
+    setNextButton(1);
 }
 
 QStringList ControlsPage::lines() const

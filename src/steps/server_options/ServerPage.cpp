@@ -109,8 +109,7 @@ ServerPage::ServerPage(QWidget *parent)
             PageKit::note(QStringLiteral("These are the main and the advanced server options, see "
                                          "the Tarvex manual for more information.")));
 
-    setNextButton(QStringLiteral("btn8"), QStringLiteral("Step 8/ 10 - Next >"),
-                  QStringLiteral("go to step 9"));
+    setNextButton(8);
 }
 
 QStringList ServerPage::lines() const

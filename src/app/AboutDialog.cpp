@@ -1,8 +1,8 @@
-#include "app/About.h"
+#include "app/AboutDialog.h"
 
-#include "widgets/Pictures.h"
-#include "platform/Services.h"
 #include "app/WebLinks.h"
+#include "platform/Services.h"
+#include "widgets/Pictures.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -25,7 +25,7 @@ QLabel *linkLabel(const char *name, const QString &text)
 
 } // namespace
 
-TForm2::TForm2(Desktop &desktop, QWidget *parent)
+AboutDialog::AboutDialog(Desktop &desktop, QWidget *parent)
     : QDialog(parent)
     , m_desktop(desktop)
 {
@@ -74,17 +74,17 @@ TForm2::TForm2(Desktop &desktop, QWidget *parent)
     close->setDefault(true);
     layout->addWidget(close, 0, Qt::AlignHCenter);
 
-    connect(forums, &QLabel::linkActivated, this, &TForm2::Label5Click);
-    connect(site, &QLabel::linkActivated, this, &TForm2::Label2Click);
+    connect(forums, &QLabel::linkActivated, this, &AboutDialog::openForums);
+    connect(site, &QLabel::linkActivated, this, &AboutDialog::openWebsite);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TForm2::Label5Click()
+void AboutDialog::openForums()
 {
     m_desktop.open(webLinkUrl(WebLink::MakerForums));
 }
 
-void TForm2::Label2Click()
+void AboutDialog::openWebsite()
 {
     m_desktop.open(webLinkUrl(WebLink::MakerSite));
 }

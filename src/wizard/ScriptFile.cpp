@@ -1,4 +1,4 @@
-#include "wizard/SaveScript.h"
+#include "wizard/ScriptFile.h"
 
 #include "platform/Messages.h"
 
@@ -18,7 +18,7 @@ QString failure(const char *verb, const QString &path, const QString &reason)
 
 } // namespace
 
-QString saveScript(const QString &path, const QString &text)
+QString writeScriptFile(const QString &path, const QString &text)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     QStringEncoder encoder(QStringConverter::System);

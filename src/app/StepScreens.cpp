@@ -1,0 +1,30 @@
+#include "app/StepScreens.h"
+
+#include "steps/chat_scripts/Scripts1Page.h"
+#include "steps/chat_scripts/Scripts2Page.h"
+#include "steps/chat_scripts/VSaysPage.h"
+#include "steps/client_options/GamePage.h"
+#include "steps/client_options/MiscPage.h"
+#include "steps/client_options/SystemPage.h"
+#include "steps/client_options/ViewPage.h"
+#include "steps/controls/ControlsPage.h"
+#include "steps/server_options/ServerPage.h"
+#include "wizard/StartPage.h"
+#include "wizard/Steps.h"
+#include "wizard/Wizard.h"
+
+void addStepScreens(Wizard &wizard, ScriptBuffer &buffer, QWidget *area)
+{
+    wizard.setScreen(startScreen, [area] { return new StartPage(area); });
+    wizard.setScreen(1, [area] { return new ControlsPage(area); });
+    wizard.setScreen(2, [&buffer, area] { return new VSaysPage(buffer, area); });
+    wizard.setScreen(3, [area] { return new Scripts1Page(area); });
+    wizard.setScreen(4, [area] { return new Scripts2Page(area); });
+    // The nick line is guarded by the start screen's name box too.
+    wizard.setScreen(5,
+                     [&wizard, area] { return new GamePage(wizard.startPage()->nameBox(), area); });
+    wizard.setScreen(6, [area] { return new ViewPage(area); });
+    wizard.setScreen(7, [area] { return new SystemPage(area); });
+    wizard.setScreen(8, [area] { return new ServerPage(area); });
+    wizard.setScreen(9, [area] { return new MiscPage(area); });
+}

@@ -1,0 +1,79 @@
+#include "wizard/Wizard.h"
+
+#include "wizard/ScriptBuffer.h"
+#include "wizard/SectionStyle.h"
+#include "wizard/StartPage.h"
+#include "wizard/Steps.h"
+
+#include <QWidget>
+
+Wizard::Wizard(ScriptBuffer &buffer, CommandSwitch setCommandEnabled, QObject *parent)
+    : QObject(parent)
+    , m_buffer(buffer)
+    , m_layers(new LayerStack(this))
+    , m_setCommandEnabled(std::move(setCommandEnabled))
+{ }
+
+void Wizard::setScreen(int step, std::function<StepPage *()> build)
+{
+    m_layers->setFactory(stepInfo(step).layer, [this, step, build = std::move(build)] {
+        StepPage *page = build();
+        if (step == startScreen)
+            connect(page, &StepPage::nextClicked, this, &Wizard::startWizard);
+        else
+            connect(page, &StepPage::nextClicked, this, [this, step] { nextStep(step); });
+        return static_cast<QWidget *>(page);
+    });
+}
+
+StartPage *Wizard::startPage() const
+{
+    return static_cast<StartPage *>(m_layers->ensure(Layer::Start));
+}
+
+StepPage *Wizard::stepPage(int step) const
+{
+    return static_cast<StepPage *>(m_layers->ensure(stepInfo(step).layer));
+}
+
+void Wizard::buildAllScreens() const
+{
+    for (int step = startScreen; step <= lastStep; ++step)
+        stepPage(step);
+}
+
+bool Wizard::buildNextScreen()
+{
+    for (int step = startScreen; step <= lastStep; ++step) {
+        if (!m_layers->widget(stepInfo(step).layer)) {
+            stepPage(step);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Wizard::apply(Trigger trigger)
+{
+    applyTransition(trigger, *m_layers, m_setCommandEnabled);
+    // The script view, once it is what the player sees, takes the keyboard.
+    Layer top;
+    if (m_layers->visibleLayer(&top) && top == Layer::Editor)
+        m_layers->widget(Layer::Editor)->setFocus();
+}
+
+void Wizard::startWizard()
+{
+    m_buffer.append(startPage()->lines());
+    apply(stepInfo(startScreen).next);
+}
+
+void Wizard::nextStep(int step)
+{
+    const StepInfo &info = stepInfo(step);
+    if (info.writesLines) {
+        m_buffer.append(
+                Section::framed(startPage()->sectionStyle(), info.title, stepPage(step)->lines()));
+    }
+    apply(info.next);
+}

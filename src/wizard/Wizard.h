@@ -1,0 +1,51 @@
+#pragma once
+
+#include "wizard/Layers.h"
+#include "wizard/Transitions.h"
+
+#include <QObject>
+#include <functional>
+
+class ScriptBuffer;
+class StartPage;
+class StepPage;
+
+// The wizard's controller: which screen the player sees (the layers, changed by the transition
+// table) and what each Next writes (the step table). It knows the screens only as StepPage: the
+// shell gives it a way to build each one, and a screen is built the first time it is shown or
+// asked for.
+class Wizard : public QObject
+{
+    Q_OBJECT
+public:
+    // Turns a command of the window on or off, as a transition says.
+    using CommandSwitch = std::function<void(Command command, bool enabled)>;
+
+    Wizard(ScriptBuffer &buffer, CommandSwitch setCommandEnabled, QObject *parent = nullptr);
+
+    LayerStack &layers() const { return *m_layers; }
+
+    // How the start screen (0) or an option step's screen (1 to 9) is built. Its Next button
+    // runs startWizard() or nextStep().
+    void setScreen(int step, std::function<StepPage *()> build);
+    StartPage *startPage() const;
+    StepPage *stepPage(int step) const;
+    // Builds every screen now.
+    void buildAllScreens() const;
+    // Builds the first screen not built yet; false when there was none left.
+    bool buildNextScreen();
+
+public slots:
+    // Carries out a trigger: the screen change and the commands turned on or off.
+    void apply(Trigger trigger);
+    // "Start...": the script header, then the Controls step.
+    void startWizard();
+    // An option step's Next (1 to 9): its lines, framed in the chosen section style, then its
+    // screen change.
+    void nextStep(int step);
+
+private:
+    ScriptBuffer &m_buffer;
+    LayerStack *m_layers;
+    CommandSwitch m_setCommandEnabled;
+};
