@@ -66,10 +66,7 @@ GamePage::GamePage(const QCheckBox *scriptNameEnabled, QWidget *parent)
     auto *columns = new QHBoxLayout;
     columns->addWidget(game.frame, 1);
     columns->addStretch(1);
-    body()->addLayout(columns);
-    body()->addStretch(1);
-    footerNotes()->addWidget(
-            PageKit::note(QStringLiteral("All of these options are at the game options.")));
+    ClientOptions::addGroupsAndNote(*this, columns);
 
     setNextButton(5);
 }

@@ -2,10 +2,12 @@
 
 #include "widgets/PageKit.h"
 #include "wizard/SectionStyle.h"
+#include "wizard/StepPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -142,6 +144,14 @@ QStringList SettingRows::lines() const
         lines << row.setting.prefix + value(row) + row.setting.suffix;
     }
     return lines;
+}
+
+void addGroupsAndNote(StepPage &page, QHBoxLayout *groups)
+{
+    page.body()->addLayout(groups);
+    page.body()->addStretch(1);
+    page.footerNotes()->addWidget(
+            PageKit::note(QStringLiteral("All of these options are at the game options.")));
 }
 
 } // namespace ClientOptions

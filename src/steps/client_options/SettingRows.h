@@ -7,7 +7,9 @@
 
 class QCheckBox;
 class QGridLayout;
+class QHBoxLayout;
 class QWidget;
+class StepPage;
 
 namespace ClientOptions {
 
@@ -77,5 +79,9 @@ private:
 
     std::vector<Row> m_rows;
 };
+
+// Puts a screen's row of groups at the top of its body, and below them the note that every
+// one of these settings is also among the game's own options.
+void addGroupsAndNote(StepPage &page, QHBoxLayout *groups);
 
 } // namespace ClientOptions

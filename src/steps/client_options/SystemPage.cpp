@@ -92,10 +92,7 @@ SystemPage::SystemPage(QWidget *parent)
     columns->setSpacing(10);
     columns->addWidget(resolution.frame, 1);
     columns->addWidget(renderer.frame, 1);
-    body()->addLayout(columns);
-    body()->addStretch(1);
-    footerNotes()->addWidget(
-            PageKit::note(QStringLiteral("All of these options are at the game options.")));
+    ClientOptions::addGroupsAndNote(*this, columns);
 
     setNextButton(7);
 }

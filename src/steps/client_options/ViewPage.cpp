@@ -43,10 +43,7 @@ ViewPage::ViewPage(QWidget *parent)
     auto *columns = new QHBoxLayout;
     columns->addWidget(view.frame, 1);
     columns->addStretch(1);
-    body()->addLayout(columns);
-    body()->addStretch(1);
-    footerNotes()->addWidget(
-            PageKit::note(QStringLiteral("All of these options are at the game options.")));
+    ClientOptions::addGroupsAndNote(*this, columns);
 
     setNextButton(6);
 }
