@@ -13,14 +13,14 @@ namespace ServerRows {
 enum class Group {
     General,
     Match,
-    Lastman,
+    LastManStanding,
     Admin,
     Voting,
-    Avote,
-    Avote1,
+    AllowVotes,
+    AllowVotesContinued, // the second "Allow Votes" box, at the top of the right column
     Motd,
     Download,
-    Soptions
+    ServerOptions
 };
 
 struct GroupInfo
