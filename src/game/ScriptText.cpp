@@ -37,14 +37,29 @@ bool needsQuotes(QStringView text)
     return text.contains(u"//");
 }
 
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
 } // namespace
 
 QString settingValue(QStringView text)
 {
     if (!needsQuotes(text))
         return text.toString();
-    return QLatin1Char('"') + replaced(text, QLatin1String("\""), QLatin1String("'"))
-            + QLatin1Char('"');
+    return quoted(replaced(text, QLatin1String("\""), QLatin1String("'")));
+}
+
+QString settingLine(const QString &prefix, const QString &value)
+{
+    if (value.trimmed().isEmpty()) {
+        QStringView name(prefix);
+        while (!name.isEmpty() && name.back().isSpace())
+            name.chop(1);
+        return QLatin1String("//") + name.toString();
+    }
+    return prefix + settingValue(value);
 }
 
 QString bindingText(QStringView text)
@@ -59,15 +74,27 @@ QString commentText(QStringView text)
 
 QString bindKey(QStringView text)
 {
+    if (!canBind(text))
+        return QString();
     const QStringView key = text.trimmed();
     if (key == u";")
         return QStringLiteral("SEMICOLON");
-    if (key.isEmpty() || key.contains(QLatin1Char('"')))
-        return QString();
     if (needsQuotes(key))
-        return QLatin1Char('"') + replaced(key, QLatin1String(), QLatin1String())
-                + QLatin1Char('"');
-    return key.toString();
+        return quoted(replaced(key, QLatin1String(), QLatin1String()));
+    return replaced(text, QLatin1String(), QLatin1String());
+}
+
+bool canBind(QStringView text)
+{
+    return !text.contains(QLatin1Char('"'));
+}
+
+QStringList bindLine(const QString &key, const QString &command)
+{
+    if (!canBind(key))
+        return {};
+    return {QLatin1String("bind ") + bindKey(key) + QLatin1String(" \"") + command
+            + QLatin1Char('"')};
 }
 
 } // namespace Game

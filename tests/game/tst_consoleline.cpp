@@ -161,6 +161,17 @@ void TestConsoleLine::writing_data()
     QTest::newRow("line end") << value << "one\r\ntwo"
                               << "\"one  two\"";
 
+    // A whole setting line; an empty value would print a usage message and set nothing.
+    const QString setting = QStringLiteral("setting");
+    QTest::newRow("setting") << setting << "5"
+                             << "seta g_lms_matchlimit  5";
+    QTest::newRow("setting, blanks around") << setting << " 5 "
+                                            << "seta g_lms_matchlimit  \" 5 \"";
+    QTest::newRow("setting, empty") << setting << ""
+                                    << "//seta g_lms_matchlimit";
+    QTest::newRow("setting, only blanks") << setting << " \t\r\n "
+                                          << "//seta g_lms_matchlimit";
+
     const QString binding = QStringLiteral("binding");
     QTest::newRow("say text") << binding << "Nice shot \"mate\"; gg\n"
                               << "Nice shot 'mate', gg ";
@@ -172,17 +183,27 @@ void TestConsoleLine::writing_data()
     QTest::newRow("key") << key << "F6"
                          << "F6";
     QTest::newRow("key with blanks around") << key << " KP_INS "
-                                            << "KP_INS";
+                                            << " KP_INS ";
+    QTest::newRow("key after a line end") << key << "\nW"
+                                          << " W";
     QTest::newRow("semicolon key") << key << ";"
                                    << "SEMICOLON";
+    QTest::newRow("semicolon key with blanks") << key << " ; "
+                                               << "SEMICOLON";
+    // No bind line can carry a '"'.
     QTest::newRow("quote key") << key << "\""
                                << "";
     QTest::newRow("quote in a key") << key << "A\"B"
                                     << "";
+    // Written as typed: the game then shows the binding of the command's name and binds nothing.
     QTest::newRow("no key") << key << "  "
-                            << "";
-    QTest::newRow("two words") << key << "A B"
+                            << "  ";
+    QTest::newRow("empty key") << key << ""
+                               << "";
+    QTest::newRow("two words") << key << " A B "
                                << "\"A B\"";
+    QTest::newRow("non-ASCII key") << key << "\u00c9"
+                                   << "\"\u00c9\"";
     QTest::newRow("semicolon in a key") << key << "A;quit"
                                         << "\"A;quit\"";
 }
@@ -202,6 +223,11 @@ void TestConsoleLine::writing()
         QCOMPARE(settingValue(typed), written);
         line = QStringLiteral("seta v ") + written;
         meant.replace(QLatin1Char('"'), QLatin1Char('\''));
+    } else if (kind == QLatin1String("setting")) {
+        line = settingLine(QStringLiteral("seta g_lms_matchlimit  "), typed);
+        QCOMPARE(line, written);
+        if (typed.trimmed().isEmpty())
+            word = -1;
     } else if (kind == QLatin1String("binding")) {
         QCOMPARE(bindingText(typed), written);
         line = QStringLiteral("bind k \"say ") + written + QLatin1Char('"');
@@ -211,8 +237,14 @@ void TestConsoleLine::writing()
         line = QStringLiteral("// ") + written;
         word = -1;
     } else {
+        const bool bindable = !typed.contains(QLatin1Char('"'));
         QCOMPARE(bindKey(typed), written);
-        QCOMPARE(canBind(typed), !written.isEmpty());
+        QCOMPARE(canBind(typed), bindable);
+        const QStringList lines = bindLine(typed, QStringLiteral("+attack"));
+        QCOMPARE(lines,
+                 bindable ? QStringList {"bind " + written + " \"+attack\""} : QStringList());
+        if (typed.trimmed().isEmpty())
+            return;
         line = QStringLiteral("bind ") + written + QStringLiteral(" +attack");
         meant = written == QLatin1String("SEMICOLON") ? written : typed.trimmed();
         word = 1;
