@@ -1,5 +1,6 @@
 #include "wizard/StartPage.h"
 
+#include "game/ScriptText.h"
 #include "widgets/PageKit.h"
 #include "wizard/Steps.h"
 
@@ -131,16 +132,18 @@ StartPage::StartPage(QWidget *parent)
 
 QStringList StartPage::lines() const
 {
+    // The player's texts stay comments in every game version (no ';' to end them).
+    using Game::commentText;
     QStringList lines;
     if (m_scriptNameEnabled->isChecked())
-        lines << QStringLiteral("//") + m_scriptName->text();
+        lines << QStringLiteral("//") + commentText(m_scriptName->text());
     if (m_authorEnabled->isChecked())
-        lines << QStringLiteral("//Name: ") + m_author->text();
+        lines << QStringLiteral("//Name: ") + commentText(m_author->text());
     if (m_copyrightEnabled->isChecked())
-        lines << QStringLiteral("//") + m_copyright->text();
+        lines << QStringLiteral("//") + commentText(m_copyright->text());
     lines << Section::blank;
     if (m_notesEnabled->isChecked())
-        lines << QStringLiteral("//Notes: ") + m_notes->text();
+        lines << QStringLiteral("//Notes: ") + commentText(m_notes->text());
     lines << Section::blank << Section::blank;
     if (m_unbindAll->isChecked())
         lines << QStringLiteral("unbindall");

@@ -1,6 +1,8 @@
 // Hostile input: every field of every screen filled with 100 000 characters of quotes,
-// semicolons, comment marks and non-ASCII text. Nothing may be lost or altered on the way to
-// the saved file, and the script view must stay usable.
+// semicolons, comment marks and non-ASCII text. Nothing may be lost on the way to the saved
+// file beyond what the game cannot read (a '"' in a value or chat text, a ';' in a comment or
+// chat text), every text ends up on one line in the form the game reads whole, and the script
+// view must stay usable.
 #include "support/Harness.h"
 #include "wizard/StepPage.h"
 
@@ -9,7 +11,43 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTemporaryDir>
+
+namespace {
+
+// Fields whose text is the key of a bind line, besides the Controls step's key fields.
+const QSet<QString> keyFields
+        = {"edVs",     "edS",     "edTurn",   "edGun",    "edSmoke",   "edRain",  "edCrosshair",
+           "edRecord", "edGamma", "edGamma1", "edVolume", "edVolume1", "edJump2", "edCrouch2",
+           "edKill",   "edWalk2", "edArt",    "edReady",  "edNready"};
+// Fields whose text goes inside a binding's quotes, and those that become "//" comments.
+const QSet<QString> chatFields = {"cbVsay", "edTexthere", "edKill1"};
+const QSet<QString> commentFields = {"edCFG", "edName", "edCopyright", "edNotes"};
+
+bool isKeyField(const QWidget *field)
+{
+    return keyFields.contains(field->objectName())
+            || field->property("tarvexRole").toString() == QLatin1String("key");
+}
+
+// A field's text as the script holds it: keys quoted (they hold blanks) without the blanks
+// around them, values quoted with '"' as '\'', chat texts with '"' as '\'' and ';' as ',',
+// comments with ';' as ','.
+QString written(const QString &field, const QString &text, bool key)
+{
+    QString out = text;
+    if (key)
+        return '"' + out.trimmed() + '"';
+    if (commentFields.contains(field))
+        return out.replace(';', ',');
+    out.replace('"', '\'');
+    if (chatFields.contains(field))
+        return out.replace(';', ',');
+    return '"' + out + '"';
+}
+
+} // namespace
 
 class HostileTest : public QObject
 {
@@ -30,24 +68,30 @@ private:
         return text;
     }
 
-    // Fills the screen's fields and checks all its boxes, so that every field is written.
-    // Returns the texts the fields hold afterwards.
-    static QStringList fill(QWidget *page)
+    // Fills the screen's fields and checks all its boxes, so that every field is written. A key
+    // field gets no '"', which no bind line can carry. Adds each field's text as the script
+    // should hold it to `values`.
+    static void fill(QWidget *page, QStringList &values)
     {
-        QStringList values;
         for (QCheckBox *box : page->findChildren<QCheckBox *>())
             box->setChecked(true);
         for (QComboBox *combo : page->findChildren<QComboBox *>()) {
             combo->setEditText(payload(combo->objectName()));
-            values << combo->currentText();
+            QVERIFY(combo->currentText().size() >= 100000);
+            values << written(combo->objectName(), combo->currentText(), false);
         }
         for (QLineEdit *edit : page->findChildren<QLineEdit *>()) {
             if (qobject_cast<QComboBox *>(edit->parentWidget()))
                 continue;
-            edit->setText(payload(edit->objectName()));
-            values << edit->text();
+            const bool key = isKeyField(edit);
+            QString text = payload(edit->objectName());
+            if (key)
+                text.remove(QLatin1Char('"'));
+            edit->setText(text);
+            // Key fields show capitals, and a capital may be longer (\u00df becomes SS).
+            QVERIFY(edit->text().size() >= text.size());
+            values << written(edit->objectName(), edit->text(), key);
         }
-        return values;
     }
 
 private slots:
@@ -57,11 +101,12 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("hostile.cfg"));
         Harness h;
         h.click(QStringLiteral("tbNew"));
-        QStringList values = fill(h.find<QWidget>(QStringLiteral("pnlStart")));
+        QStringList values;
+        fill(h.find<QWidget>(QStringLiteral("pnlStart")), values);
         h.chooseStyle(QStringLiteral("S1"));
         h.click(QStringLiteral("SpeedButton1"));
         for (int step = 1; step <= 9; ++step) {
-            values += fill(h.window().stepPage(step));
+            fill(h.window().stepPage(step), values);
             if (step == 2) {
                 h.click(QStringLiteral("btnVsayAdd"));
                 h.click(QStringLiteral("btnSayAdd"));
@@ -70,16 +115,18 @@ private slots:
         }
         QVERIFY(values.size() > 60);
         const QString script = h.text();
+        const QStringList lines = h.lines();
         for (const QString &value : values) {
-            // Key fields show capitals, and a capital may be longer (\u00df becomes SS).
-            QVERIFY(value.size() >= 100000);
-            // Found by its field's unique start, then compared whole.
-            const qsizetype at = script.indexOf(value.left(40));
-            QVERIFY2(at >= 0, qPrintable(value.left(20)));
-            QVERIFY2(QStringView(script).mid(at, value.size()) == value,
+            // Found by its field's unique start, then compared whole, on one line of its own
+            // kind: a value ends its line, a key or chat text sits inside a bind line.
+            const QString start = value.left(40);
+            const QStringList holding = lines.filter(start);
+            QVERIFY2(holding.size() == 1, qPrintable(value.left(20)));
+            const QString &line = holding.first();
+            QVERIFY2(line.contains(value), qPrintable(value.left(20)));
+            QVERIFY2(line.startsWith(QLatin1String("bind ")) || line.endsWith(value),
                      qPrintable(value.left(20)));
         }
-
         h.fakes.dialogs.saveAnswers << path;
         h.click(QStringLiteral("tbSave"));
         QCOMPARE(h.fakes.dialogs.messages.size(), 0);

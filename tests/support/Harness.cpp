@@ -2,8 +2,11 @@
 
 #include "wizard/ScriptBuffer.h"
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -85,6 +88,28 @@ void Harness::retype(const QString &fieldName, const QString &text)
         field = combo->lineEdit();
     if (field)
         retype(field, text);
+}
+
+void Harness::paste(const QString &fieldName, const QString &text)
+{
+    QWidget *field = find<QWidget>(fieldName);
+    if (auto *combo = qobject_cast<QComboBox *>(field))
+        field = combo->lineEdit();
+    if (!field)
+        return;
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+void Harness::setChecked(const QString &boxName, bool checked)
+{
+    auto *box = find<QCheckBox>(boxName);
+    if (box && box->isChecked() != checked)
+        click(boxName);
 }
 
 QString Harness::nextButton(int step)

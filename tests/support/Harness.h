@@ -45,6 +45,11 @@ public:
     static void retype(QWidget *field, const QString &text);
     // The same for the field (edit or editable combo box) of that name.
     void retype(const QString &fieldName, const QString &text);
+    // Replaces that field's text by selecting all and pasting: for text that cannot be typed as
+    // key presses (letters beyond ASCII).
+    void paste(const QString &fieldName, const QString &text);
+    // Clicks a check box until it shows `checked`.
+    void setChecked(const QString &boxName, bool checked = true);
     // Triggers a menu item by its name.
     void trigger(const QString &actionName);
 

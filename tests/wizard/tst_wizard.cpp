@@ -104,14 +104,17 @@ private slots:
         QTest::addColumn<QStringList>("checked");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("field"); // the edit that gets `name`; edName when none
         const QString b = QStringLiteral(" ");
         QTest::newRow("defaults") << QStringList {"chkName", "chkName2"} << QString("Jorin Vale")
-                                  << QStringList {"//My CFG", "//Name: Jorin Vale", b, b, b, b, b};
-        QTest::newRow("none") << QStringList {} << QString("x") << QStringList {b, b, b, b, b};
+                                  << QStringList {"//My CFG", "//Name: Jorin Vale", b, b, b, b, b}
+                                  << "";
+        QTest::newRow("none") << QStringList {} << QString("x") << QStringList {b, b, b, b, b}
+                              << "";
         QTest::newRow("unbindall only") << QStringList {"chkUnbindall"} << QString("x")
-                                        << QStringList {b, b, b, "unbindall", b, b};
+                                        << QStringList {b, b, b, "unbindall", b, b} << "";
         QTest::newRow("leading blanks kept") << QStringList {"chkName2"} << QString("   x")
-                                             << QStringList {"//Name:    x", b, b, b, b, b};
+                                             << QStringList {"//Name:    x", b, b, b, b, b} << "";
         QTest::newRow("notes alone")
                 << QStringList {"chkNotes"} << QString()
                 << QStringList {b,
@@ -120,17 +123,37 @@ private slots:
                                 b,
                                 b,
                                 b,
-                                b};
+                                b}
+                << "";
         QTest::newRow("copyright alone")
                 << QStringList {"chkCopyright"} << QString()
-                << QStringList {
-                           "//Copyright (c) 2026 Your Name. All rights reserved.", b, b, b, b, b};
+                << QStringList {"//Copyright (c) 2026 Your Name. All rights reserved.",
+                                b,
+                                b,
+                                b,
+                                b,
+                                b}
+                << "";
+        // ET 2.60b would run what follows a ';' in a comment: each header text keeps none.
+        QTest::newRow("semicolon in the script name")
+                << QStringList {"chkName"} << QString("My; quit")
+                << QStringList {"//My, quit", b, b, b, b, b} << "edCFG";
+        QTest::newRow("semicolon in the author's name")
+                << QStringList {"chkName2"} << QString("Jo;quit")
+                << QStringList {"//Name: Jo,quit", b, b, b, b, b} << "";
+        QTest::newRow("semicolon in the copyright")
+                << QStringList {"chkCopyright"} << QString("(c) me; exec x.cfg")
+                << QStringList {"//(c) me, exec x.cfg", b, b, b, b, b} << "edCopyright";
+        QTest::newRow("semicolons and quotes in the notes")
+                << QStringList {"chkNotes"} << QString("say \"hi;\" ; quit")
+                << QStringList {b, "//Notes: say \"hi,\" , quit", b, b, b, b} << "edNotes";
     }
     void header()
     {
         QFETCH(QStringList, checked);
         QFETCH(QString, name);
         QFETCH(QStringList, expected);
+        QFETCH(QString, field);
         Harness h;
         h.click(QStringLiteral("tbNew"));
         for (const char *box :
@@ -139,9 +162,9 @@ private slots:
             if (check->isChecked() != checked.contains(QLatin1String(box)))
                 QTest::mouseClick(check, Qt::LeftButton);
         }
-        auto *edName = h.find<QLineEdit>(QStringLiteral("edName"));
-        edName->clear();
-        QTest::keyClicks(edName, name);
+        auto *edit = h.find<QLineEdit>(field.isEmpty() ? QStringLiteral("edName") : field);
+        edit->clear();
+        QTest::keyClicks(edit, name);
         h.click(QStringLiteral("SpeedButton1"));
         QCOMPARE(h.lines(), QStringList {""} + expected + QStringList {""});
     }

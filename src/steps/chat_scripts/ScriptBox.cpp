@@ -1,5 +1,7 @@
 #include "steps/chat_scripts/ScriptBox.h"
 
+#include "steps/controls/KeyField.h"
+
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QFrame>
@@ -55,6 +57,14 @@ QLineEdit *ScriptBox::addField(const QString &objectName, const QString &labelTe
 {
     QLineEdit *edit = lineEdit(objectName, text, hint, QString());
     addRow(labelText, edit);
+    return edit;
+}
+
+QLineEdit *ScriptBox::addKeyField(const QString &objectName, const QString &labelText,
+                                  const QString &text, const QString &hint)
+{
+    QLineEdit *edit = addField(objectName, labelText, text, hint);
+    KeyField::explainUnbindable(edit);
     return edit;
 }
 

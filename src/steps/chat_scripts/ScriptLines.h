@@ -6,12 +6,10 @@
 #include <cstddef>
 
 // The ready-made scripts of the two script steps, line for line as they are written into the
-// script. Only the keys (and the field of view) come from the player; everything here is fixed,
-// and every script the wizard writes uses the same variable names.
+// script. Only the keys (and the field of view and the kill script's say text) come from the
+// player; everything here is fixed, and every script the wizard writes uses the same variable
+// names. The chains keep their own ';': they are meant to run several commands.
 namespace ScriptLines {
-
-// A bind line: "bind", the key exactly as typed, and the command in double quotes.
-QString bind(const QString &key, const QString &command);
 
 // A block of fixed lines as they are appended.
 template<std::size_t N> QStringList block(const char *const (&lines)[N])
@@ -25,7 +23,7 @@ template<std::size_t N> QStringList block(const char *const (&lines)[N])
 
 // ---- Scripts part 1 ----
 
-// The field of view is written as typed, without quotes.
+// The field of view is the value of this setting line.
 inline constexpr char fovSetting[] = "seta cg_fov ";
 
 // A half turn in a flash: the frame rate is held low while the view turns left at a fixed speed.
@@ -172,7 +170,7 @@ inline constexpr const char *crouchLines[] = {
 };
 
 // Kill and say: the whole command stays inside the quotes, so that the game keeps the say in
-// the binding instead of saying the text once when the file is run.
+// the binding instead of saying the text once when the file is run. The say text follows.
 inline constexpr char killCommand[] = "kill;say ";
 
 inline constexpr char walkCommand[] = "toggle cl_run";

@@ -1,5 +1,6 @@
 #include "steps/chat_scripts/Scripts2Page.h"
 
+#include "game/ScriptText.h"
 #include "steps/chat_scripts/ScriptBox.h"
 #include "steps/chat_scripts/ScriptLines.h"
 #include "widgets/PageKit.h"
@@ -23,13 +24,13 @@ Scripts2Page::Scripts2Page(QWidget *parent)
     ScriptBox jump(QStringLiteral("pnlJump"), QStringLiteral("// Jump Script"),
                    {QStringLiteral("With this script you can jump farder and faster.")});
     m_jumpEnabled = jump.addEnable(QStringLiteral("chkJump"));
-    m_jumpKey = jump.addField(QStringLiteral("edJump2"), keyLabel, QString(),
-                              QStringLiteral("select key to jump farder and faster"));
+    m_jumpKey = jump.addKeyField(QStringLiteral("edJump2"), keyLabel, QString(),
+                                 QStringLiteral("select key to jump farder and faster"));
 
     ScriptBox crouch(QStringLiteral("pnlCrouch"), QStringLiteral("// Crouch Script"),
                      {QStringLiteral("You'll keep crouch until button is pressed again.")});
     m_crouchEnabled = crouch.addEnable(QStringLiteral("chkCrouch"));
-    m_crouchKey = crouch.addField(
+    m_crouchKey = crouch.addKeyField(
             QStringLiteral("edCrouch2"), keyLabel, QString(),
             QStringLiteral("select key to keep crouch until button is pressed again"));
 
@@ -37,21 +38,21 @@ Scripts2Page::Scripts2Page(QWidget *parent)
                    {QStringLiteral("Press a button to kill your self and say something at the "
                                    "same time.")});
     m_killEnabled = kill.addEnable(QStringLiteral("chkKill"));
-    m_killKey = kill.addField(QStringLiteral("edKill"), keyLabel, QString(), walkHint);
+    m_killKey = kill.addKeyField(QStringLiteral("edKill"), keyLabel, QString(), walkHint);
     m_killMessage
             = kill.addField(QStringLiteral("edKill1"), QStringLiteral("Say:"), QString(), walkHint);
 
     ScriptBox walk(QStringLiteral("pnlWalk"), QStringLiteral("// Walk Script"),
                    {QStringLiteral("You'll keep walking until button is pressed again.")});
     m_walkEnabled = walk.addEnable(QStringLiteral("chkWalk"));
-    m_walkKey = walk.addField(QStringLiteral("edWalk2"), keyLabel, QString(), walkHint);
+    m_walkKey = walk.addKeyField(QStringLiteral("edWalk2"), keyLabel, QString(), walkHint);
 
     ScriptBox art(QStringLiteral("Panel55"), QStringLiteral("// Direct Artillery"),
                   {QStringLiteral("Press a button and artillery will be automaticly sended, you "
                                   "don't need the binoculars... It's cool!!")});
     m_artilleryEnabled = art.addEnable(QStringLiteral("chkArt"));
-    m_artilleryKey = art.addField(QStringLiteral("edArt"), keyLabel, QString(),
-                                  QStringLiteral("select a key to auto send Atrillery"));
+    m_artilleryKey = art.addKeyField(QStringLiteral("edArt"), keyLabel, QString(),
+                                     QStringLiteral("select a key to auto send Atrillery"));
 
     // Three boxes above, two wider ones below, in the order the scripts are written.
     auto *boxes = new QGridLayout;
@@ -92,17 +93,20 @@ Scripts2Page::Scripts2Page(QWidget *parent)
 QStringList Scripts2Page::lines() const
 {
     using namespace ScriptLines;
+    using Game::bindLine;
     QStringList out;
     if (m_jumpEnabled->isChecked())
-        out << bind(m_jumpKey->text(), QLatin1String(jumpCommand)) << block(jumpLines);
+        out << bindLine(m_jumpKey->text(), QLatin1String(jumpCommand)) << block(jumpLines);
     if (m_crouchEnabled->isChecked())
-        out << bind(m_crouchKey->text(), QLatin1String(crouchCommand)) << block(crouchLines);
+        out << bindLine(m_crouchKey->text(), QLatin1String(crouchCommand)) << block(crouchLines);
+    // The say text must not end the binding's quotes nor start a command of its own.
     if (m_killEnabled->isChecked())
-        out << bind(m_killKey->text(), QLatin1String(killCommand) + m_killMessage->text());
+        out << bindLine(m_killKey->text(),
+                        QLatin1String(killCommand) + Game::bindingText(m_killMessage->text()));
     if (m_walkEnabled->isChecked())
-        out << bind(m_walkKey->text(), QLatin1String(walkCommand));
+        out << bindLine(m_walkKey->text(), QLatin1String(walkCommand));
     if (m_artilleryEnabled->isChecked())
         out << block(artilleryLines)
-            << bind(m_artilleryKey->text(), QLatin1String(artilleryCommand));
+            << bindLine(m_artilleryKey->text(), QLatin1String(artilleryCommand));
     return out;
 }

@@ -1,7 +1,7 @@
 #include "steps/chat_scripts/VSaysPage.h"
 
+#include "game/ScriptText.h"
 #include "steps/chat_scripts/ScriptBox.h"
-#include "steps/chat_scripts/ScriptLines.h"
 #include "widgets/PageKit.h"
 #include "wizard/ScriptBuffer.h"
 
@@ -98,8 +98,8 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
                             "key, you don't need to press \"v+2+1\" for example, with this you "
                             "say, with the key \"k\" for example, say \"Fire in The hole!!\"... I "
                             "hope you get it.! ")});
-    m_vsayKey = vsays.addField(QStringLiteral("edVs"), QStringLiteral("Key:"), QStringLiteral("F5"),
-                               QStringLiteral("vsay keyboard key"));
+    m_vsayKey = vsays.addKeyField(QStringLiteral("edVs"), QStringLiteral("Key:"),
+                                  QStringLiteral("F5"), QStringLiteral("vsay keyboard key"));
     m_vsayMessage = comboBox(QStringLiteral("cbVsay"), vsayItems(), QStringLiteral("PathCleared"),
                              QStringLiteral("select the vsay (quick chat)"), QString());
     m_vsayMessage->setMaxVisibleItems(16);
@@ -114,8 +114,8 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
                                    "or all, that's a Say, but here you can choose a key and the "
                                    "text and when that key is is pressed, it automaticly says "
                                    "what you whrote below...")});
-    m_sayKey = says.addField(QStringLiteral("edS"), QStringLiteral("Key:"), QStringLiteral("F6"),
-                             QStringLiteral("say keyboard key"));
+    m_sayKey = says.addKeyField(QStringLiteral("edS"), QStringLiteral("Key:"), QStringLiteral("F6"),
+                                QStringLiteral("say keyboard key"));
     m_sayText = says.addField(QStringLiteral("edTexthere"), QStringLiteral("Message text:"),
                               QStringLiteral("Hi all!"), QStringLiteral("enter the text"));
     QPushButton *addSayButton = addButton(QStringLiteral("btnSayAdd"), QStringLiteral("Add Say"),
@@ -146,14 +146,17 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
     setNextButton(2);
 }
 
+// The message must not end the binding's quotes nor start a command of its own when the key is
+// pressed. A key that cannot be bound writes nothing.
 void VSaysPage::addVsay()
 {
-    m_buffer.append(ScriptLines::bind(m_vsayKey->text(),
-                                      QStringLiteral("vsay ") + m_vsayMessage->currentText()));
+    m_buffer.append(Game::bindLine(m_vsayKey->text(),
+                                   QStringLiteral("vsay ")
+                                           + Game::bindingText(m_vsayMessage->currentText())));
 }
 
 void VSaysPage::addSay()
 {
-    m_buffer.append(
-            ScriptLines::bind(m_sayKey->text(), QStringLiteral("say ") + m_sayText->text()));
+    m_buffer.append(Game::bindLine(m_sayKey->text(),
+                                   QStringLiteral("say ") + Game::bindingText(m_sayText->text())));
 }

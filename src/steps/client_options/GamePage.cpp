@@ -1,5 +1,6 @@
 #include "steps/client_options/GamePage.h"
 
+#include "game/ScriptText.h"
 #include "widgets/PageKit.h"
 
 #include <QCheckBox>
@@ -78,6 +79,6 @@ QStringList GamePage::lines() const
     QStringList lines;
     // The nick is written only while both the start screen's box and the one beside it agree.
     if (m_scriptNameEnabled->isChecked() && m_nickEnabled->isChecked())
-        lines << QStringLiteral("seta name ") + m_nick->text();
+        lines << Game::settingLine(QStringLiteral("seta name "), m_nick->text());
     return lines + m_settings->lines();
 }

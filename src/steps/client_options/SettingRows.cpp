@@ -1,5 +1,7 @@
 #include "steps/client_options/SettingRows.h"
 
+#include "game/ScriptText.h"
+#include "steps/controls/KeyField.h"
 #include "widgets/PageKit.h"
 #include "wizard/SectionStyle.h"
 #include "wizard/StepPage.h"
@@ -48,6 +50,15 @@ Setting check(const char *name, const char *label, bool checked, const char *hin
     return make(Setting::Check, name, label, flagText(checked), hint, seta(setting), row, column);
 }
 
+Setting check(const char *name, const char *label, bool checked, const char *hint,
+              const char *setting, const char *on, const char *off, int row, int column)
+{
+    Setting box = check(name, label, checked, hint, setting, row, column);
+    box.checkedValue = QLatin1String(on);
+    box.uncheckedValue = QLatin1String(off);
+    return box;
+}
+
 Setting edit(const char *name, const char *label, const char *text, const char *hint,
              const char *setting, int row, int column)
 {
@@ -71,10 +82,8 @@ Setting fixedLine(const char *line)
 Setting keyBind(const char *name, const char *label, const char *key, const char *command, int row,
                 int column)
 {
-    // The key is not quoted; the command is.
-    Setting bind = make(Setting::Edit, name, label, QLatin1String(key), "", QStringLiteral("bind "),
-                        row, column);
-    bind.suffix = QStringLiteral(" \"") + QLatin1String(command) + QLatin1Char('"');
+    Setting bind = make(Setting::Key, name, label, QLatin1String(key), "", QString(), row, column);
+    bind.command = QLatin1String(command);
     return bind;
 }
 
@@ -89,8 +98,11 @@ SettingRows::SettingRows(std::vector<Setting> settings, QGridLayout *grid)
                                         setting.label);
             break;
         case Setting::Edit:
+        case Setting::Key:
             control = PageKit::lineEdit(setting.name, setting.value, setting.hint, setting.label);
             control->setFixedWidth(fieldWidth);
+            if (setting.kind == Setting::Key)
+                KeyField::explainUnbindable(static_cast<QLineEdit *>(control));
             break;
         case Setting::Combo:
             control = PageKit::comboBox(setting.name, setting.items, setting.value, setting.hint,
@@ -124,8 +136,10 @@ QString SettingRows::value(const Row &row) const
 {
     switch (row.setting.kind) {
     case Setting::Check:
-        return flagText(static_cast<QCheckBox *>(row.control)->isChecked());
+        return static_cast<QCheckBox *>(row.control)->isChecked() ? row.setting.checkedValue
+                                                                  : row.setting.uncheckedValue;
     case Setting::Edit:
+    case Setting::Key:
         return static_cast<QLineEdit *>(row.control)->text();
     case Setting::Combo:
         return static_cast<QComboBox *>(row.control)->currentText();
@@ -141,7 +155,17 @@ QStringList SettingRows::lines() const
     for (const Row &row : m_rows) {
         if (row.use && !row.use->isChecked())
             continue;
-        lines << row.setting.prefix + value(row) + row.setting.suffix;
+        switch (row.setting.kind) {
+        case Setting::Fixed:
+            lines << row.setting.prefix;
+            break;
+        case Setting::Key:
+            lines << Game::bindLine(value(row), row.setting.command);
+            break;
+        default:
+            lines << Game::settingLine(row.setting.prefix, value(row));
+            break;
+        }
     }
     return lines;
 }

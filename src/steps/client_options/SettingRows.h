@@ -19,10 +19,11 @@ namespace ClientOptions {
 struct Setting
 {
     enum Kind {
-        Check, // a check box, written as flag text
+        Check, // a check box, written as one of two values (flag text unless given)
         Edit, // a single-line edit, written as typed
         Combo, // an editable combo box, written as the text shown
         Fixed, // no control: the line is always the same
+        Key, // a key field, bound to a command
     };
     Kind kind = Check;
     QString name; // the control's object name
@@ -30,9 +31,13 @@ struct Setting
     // The value the control shows at start: text, or for a check box "1" (checked) or "0".
     QString value;
     QString hint;
-    // The line is prefix, value, suffix, put together as they are (a fixed line is its prefix).
+    // A setting's line is the prefix ("seta name ") and the value, as Game::settingLine writes
+    // them; a fixed line is its prefix alone; a key's line binds the key to the command.
     QString prefix;
-    QString suffix;
+    QString command;
+    // What a check box writes when checked and when not.
+    QString checkedValue = QStringLiteral("1");
+    QString uncheckedValue = QStringLiteral("0");
     QStringList items; // a combo box's drop-down list
     int row = 0; // the row of the screen's grid
     int column = 0; // the label's column; the control sits in the next one
@@ -44,6 +49,9 @@ struct Setting
 // A `seta` setting whose value is a check box's flag text.
 Setting check(const char *name, const char *label, bool checked, const char *hint,
               const char *setting, int row, int column);
+// A `seta` setting whose check box writes `on` when checked and `off` when not.
+Setting check(const char *name, const char *label, bool checked, const char *hint,
+              const char *setting, const char *on, const char *off, int row, int column);
 // A `seta` setting whose value is typed in a single-line edit.
 Setting edit(const char *name, const char *label, const char *text, const char *hint,
              const char *setting, int row, int column);
@@ -52,7 +60,8 @@ Setting combo(const char *name, const char *label, const char *text, const QStri
               const char *hint, const char *setting, int row, int column);
 // A line written as it stands, with no control of its own.
 Setting fixedLine(const char *line);
-// A key bound to a command: the key as typed, the command in double quotes.
+// A key bound to a command: the key as typed, the command in double quotes. A key the game
+// cannot bind writes no line, and its hint says why.
 Setting keyBind(const char *name, const char *label, const char *key, const char *command, int row,
                 int column);
 
@@ -65,7 +74,8 @@ public:
 
     SettingRows(std::vector<Setting> settings, QGridLayout *grid);
 
-    // Every setting's line in list order; a row whose "Use?" box is unchecked writes none.
+    // Every setting's line in list order; a row whose "Use?" box is unchecked writes none, nor
+    // does a key the game cannot bind.
     QStringList lines() const;
 
 private:

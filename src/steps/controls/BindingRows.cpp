@@ -1,5 +1,7 @@
 #include "steps/controls/BindingRows.h"
 
+#include "game/ScriptText.h"
+
 #include <iterator>
 
 namespace BindingRows {
@@ -119,12 +121,12 @@ QStringList sensitivityItems()
             QStringLiteral("28"), QStringLiteral("30")};
 }
 
-QString line(const Row &row, const QString &text)
+QStringList lines(const Row &row, const QString &text)
 {
     const QLatin1String command(row.command);
     if (row.form == Form::Seta)
-        return QLatin1String("seta ") + command + QLatin1Char(' ') + text;
-    return QLatin1String("bind ") + text + QLatin1String(" \"") + command + QLatin1Char('"');
+        return {Game::settingLine(QLatin1String("seta ") + command + QLatin1Char(' '), text)};
+    return Game::bindLine(text, command);
 }
 
 } // namespace BindingRows

@@ -10,7 +10,7 @@ namespace BindingRows {
 
 enum class Form {
     Bind, // bind {key} "{command}"
-    Seta, // seta {command} {text}
+    Seta, // seta {command} {text}, the value quoted when the game needs it to be
 };
 
 struct Row
@@ -46,7 +46,8 @@ int groupCount();
 inline const QLatin1String sensitivityInput("cbSensitivity");
 QStringList sensitivityItems();
 
-// The line a checked row writes, with `text` taken exactly as the input holds it.
-QString line(const Row &row, const QString &text);
+// The line a checked row writes for the text its input holds: none for a key the game cannot
+// bind.
+QStringList lines(const Row &row, const QString &text);
 
 } // namespace BindingRows

@@ -141,7 +141,7 @@ QStringList ControlsPage::lines() const
     const BindingRows::Row *rows = BindingRows::rows();
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         if (m_rows[r].box->isChecked())
-            lines << BindingRows::line(rows[r], m_rows[r].input->text());
+            lines << BindingRows::lines(rows[r], m_rows[r].input->text());
     }
     return lines;
 }

@@ -7,8 +7,9 @@
 class QCheckBox;
 class QLineEdit;
 
-// The Controls step: 47 binding rows in eight groups. A checked row writes one line, an
-// unchecked row nothing; the inputs are written exactly as they stand.
+// The Controls step: 47 binding rows in eight groups. A checked row writes one line (none for a
+// key the game cannot bind), an unchecked row nothing; the inputs are written so that the game
+// reads them as they stand.
 class ControlsPage : public StepPage
 {
     Q_OBJECT

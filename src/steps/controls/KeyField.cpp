@@ -1,5 +1,6 @@
 #include "steps/controls/KeyField.h"
 
+#include "game/ScriptText.h"
 #include "widgets/PageKit.h"
 
 #include <QLineEdit>
@@ -31,7 +32,20 @@ QLineEdit *create(const QString &objectName, const QString &text, const QString 
     field->setValidator(new UpperCaseValidator(field));
     field->setText(text);
     field->setCursorPosition(0);
+    explainUnbindable(field);
     return field;
+}
+
+void explainUnbindable(QLineEdit *field)
+{
+    const QString hint = field->statusTip();
+    const QString reason = QStringLiteral("(\" cannot be bound)");
+    const QString explained = hint.isEmpty() ? reason : hint + QLatin1Char(' ') + reason;
+    auto show = [field, hint, explained](const QString &text) {
+        PageKit::setHint(field, Game::canBind(text) ? hint : explained);
+    };
+    QObject::connect(field, &QLineEdit::textChanged, field, show);
+    show(field->text());
 }
 
 } // namespace KeyField

@@ -18,4 +18,8 @@ public:
 namespace KeyField {
 // A borderless field holding a key name, upper case, no length limit.
 QLineEdit *create(const QString &objectName, const QString &text, const QString &hint);
+
+// Any field whose text is the key of a bind line: while it holds a text the game cannot bind
+// (a '"'), its row writes no line, and its status-bar hint says why after its own hint.
+void explainUnbindable(QLineEdit *field);
 } // namespace KeyField

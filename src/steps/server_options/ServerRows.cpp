@@ -1,5 +1,7 @@
 #include "steps/server_options/ServerRows.h"
 
+#include "game/ScriptText.h"
+
 namespace ServerRows {
 
 namespace {
@@ -204,8 +206,9 @@ const std::vector<Row> &rows()
 
 QString line(const Row &row, const QString &value)
 {
-    return QLatin1String(row.command) + QLatin1Char(' ') + QLatin1String(row.setting)
-            + QLatin1String(row.separator) + value;
+    return Game::settingLine(QLatin1String(row.command) + QLatin1Char(' ')
+                                     + QLatin1String(row.setting) + QLatin1String(row.separator),
+                             value);
 }
 
 } // namespace ServerRows

@@ -64,8 +64,8 @@ struct Row
 // Every row, in the order the step writes them.
 const std::vector<Row> &rows();
 
-// The row's line for a value (an edit's text as typed, or a check box's flag text): nothing
-// is trimmed or quoted.
+// The row's line for a value (an edit's text as typed, or a check box's flag text), as
+// Game::settingLine writes it: quoted where the game needs it, commented out when empty.
 QString line(const Row &row, const QString &value);
 
 } // namespace ServerRows

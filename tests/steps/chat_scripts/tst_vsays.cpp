@@ -87,7 +87,7 @@ private slots:
         QTest::newRow("say, double quote") << "btnSayAdd"
                                            << "F6"
                                            << "I said \"go\""
-                                           << "bind F6 \"say I said \"go\"\"";
+                                           << "bind F6 \"say I said 'go'\"";
         QTest::newRow("say, blanks kept") << "btnSayAdd"
                                           << " F6 "
                                           << " gg "

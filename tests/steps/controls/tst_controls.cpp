@@ -152,8 +152,8 @@ private slots:
                               << "SPACE";
         QTest::newRow("mixed") << "kp_Enter"
                                << "KP_ENTER";
-        QTest::newRow("any text") << "no key \"here\""
-                                  << "NO KEY \"HERE\"";
+        QTest::newRow("any text") << "no key here"
+                                  << "NO KEY HERE";
     }
     void typedKeysAreUpperCase()
     {
@@ -166,7 +166,9 @@ private slots:
         auto *field = h.find<QLineEdit>("edForward");
         Harness::retype(field, typed);
         QCOMPARE(field->text(), held);
-        QCOMPARE(h.pressNext(1), QStringList {"bind " + held + " \"+forward\""});
+        // Several words are quoted: the game then reports an unknown key.
+        const QString key = held.contains(' ') ? '"' + held + '"' : held;
+        QCOMPARE(h.pressNext(1), QStringList {"bind " + key + " \"+forward\""});
     }
 
     void typingInsideKeepsTheCaret()
@@ -232,7 +234,7 @@ private slots:
         QTest::newRow("not in the list") << "3.5"
                                          << "seta sensitivity 3.5";
         QTest::newRow("empty") << ""
-                               << "seta sensitivity ";
+                               << "//seta sensitivity";
         QTest::newRow("keeps case") << "Fast"
                                     << "seta sensitivity Fast";
     }
