@@ -143,7 +143,7 @@ inline const QPair<const char *, const char *> miscRows[]
            {"seta rate ", "edRate"},
            {"seta r_texturebits ", "cbTxtbits"},
            {"seta r_colorbits ", "cbColorbits"},
-           {"seta r_stereo ", nullptr},
+           {"seta s_channels ", nullptr},
            {"seta r_drawSun ", nullptr},
            {"seta cg_shadows ", nullptr},
            {"seta r_highQualityVideo ", nullptr},

@@ -42,8 +42,9 @@ std::vector<Setting> miscSettings()
                   "r_texturebits", 5, Left),
             combo("cbColorbits", "Color Bits:", "32", bits, "Color Bits, game options",
                   "r_colorbits", 6, Left),
-            check("chkStereo", "Stereo Sound:", true, "Stereo Sound, sound options", "r_stereo", 7,
-                  Left),
+            // The game's sound channels: 2 for stereo, 1 for mono (r_stereo is 3-D rendering).
+            check("chkStereo", "Stereo Sound:", true, "Stereo Sound, sound options", "s_channels",
+                  "2", "1", 7, Left),
             check("chkSun", "Draw Sun:", true, "Show Sun", "r_drawSun", 1, Right),
             check("chkShadows", "Show Shadows:", true, "Show body shadows", "cg_shadows", 2, Right),
             check("chkVideo", "High Quality Video:", true, "Set high quality video",

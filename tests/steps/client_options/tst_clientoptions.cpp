@@ -53,7 +53,7 @@ seta cg_crosshairSize 25
 seta rate 25000
 seta r_texturebits 32
 seta r_colorbits 32
-seta r_stereo 1
+seta s_channels 2
 seta r_drawSun 1
 seta cg_shadows 1
 seta r_highQualityVideo 1
@@ -67,12 +67,15 @@ seta cg_bloodFlash 1
 bind F3 "ready"
 bind F4 "notready")");
 
-// The lines with every box unchecked: each flag that was "1" becomes "0".
+// The lines with every box unchecked: each flag that was "1" becomes "0", and stereo sound
+// (two channels) becomes mono (one).
 QStringList allOff(QStringList lines)
 {
     for (QString &line : lines) {
         if (line.endsWith(QLatin1String(" 1")))
             line.back() = QLatin1Char('0');
+        if (line == QLatin1String("seta s_channels 2"))
+            line.back() = QLatin1Char('1');
     }
     return lines;
 }
