@@ -23,17 +23,6 @@ QString displayName(Version version)
 
 namespace {
 
-// The game folds only ASCII letters when it compares names.
-QString foldCase(QStringView name)
-{
-    QString folded = name.toString();
-    for (QChar &c : folded) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    }
-    return folded;
-}
-
 QString upperCase(QStringView name)
 {
     QString raised = name.toString();
@@ -129,7 +118,7 @@ void readSettings(Tables &t)
             else
                 reader.report(QStringLiteral("unknown flag \"%1\"").arg(c));
         }
-        SettingInfo &setting = t.settings[foldCase(f[0])];
+        SettingInfo &setting = t.settings[foldName(f[0])];
         if (setting.name.isEmpty())
             setting.name = f[0];
         for (int v = 0; v < 2; ++v) {
@@ -155,7 +144,7 @@ void readCommands(Tables &t)
         }
         if (!reader.versions(f[1], in))
             continue;
-        CommandInfo &command = t.commands[foldCase(f[0])];
+        CommandInfo &command = t.commands[foldName(f[0])];
         if (command.name.isEmpty())
             command.name = f[0];
         for (int v = 0; v < 2; ++v) {
@@ -185,7 +174,7 @@ void readNames(const QString &file, QSet<QString> &names, QStringList &problems)
     TableReader reader(file, 1, problems);
     QStringList f;
     while (reader.next(f))
-        names.insert(foldCase(f[0]));
+        names.insert(foldName(f[0]));
 }
 
 Tables load()
@@ -208,7 +197,7 @@ const Tables &tables()
 
 template<typename T> const T *find(const QHash<QString, T> &table, QStringView name)
 {
-    const auto it = table.constFind(foldCase(name));
+    const auto it = table.constFind(foldName(name));
     return it == table.cend() ? nullptr : &it.value();
 }
 
@@ -242,14 +231,25 @@ QString canonicalKey(QStringView name)
     return upperCase(name);
 }
 
+// The game folds only ASCII letters when it compares names.
+QString foldName(QStringView name)
+{
+    QString folded = name.toString();
+    for (QChar &c : folded) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return folded;
+}
+
 bool isVsay(QStringView id)
 {
-    return tables().vsays.contains(foldCase(id));
+    return tables().vsays.contains(foldName(id));
 }
 
 bool isCrosshairColour(QStringView name)
 {
-    return tables().crosshairColours.contains(foldCase(name));
+    return tables().crosshairColours.contains(foldName(name));
 }
 
 QStringList tableProblems()

@@ -74,6 +74,9 @@ bool isKey(QStringView name, Version version);
 // ASCII letters in capitals, ";" as SEMICOLON and " " as SPACE.
 QString canonicalKey(QStringView name);
 
+// A name as the game compares it: ASCII letters in lower case, every other character unchanged.
+QString foldName(QStringView name);
+
 bool isVsay(QStringView id);
 bool isCrosshairColour(QStringView name);
 

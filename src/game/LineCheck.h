@@ -1,0 +1,64 @@
+#pragma once
+
+#include "game/ConsoleLine.h"
+#include "game/GameData.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QVector>
+
+// What the game will do with one line of a script, as far as the line alone tells: the parts
+// an editor colours, the problems the game will have with it, and the facts that only the whole
+// script can judge (the keys it binds, the variables it makes, the names it runs with vstr).
+namespace Game {
+
+// The kinds of text an editor shows in colours of their own.
+enum class Mark { Comment, Command, Setting, Key, Quoted, Number };
+
+struct Marked
+{
+    Span span;
+    Mark mark;
+};
+
+struct Problem
+{
+    Span span; // the text to underline
+    QString message; // what the game will do, in a few words
+};
+
+// A key the line binds, in the order of its commands.
+struct Binding
+{
+    QString key; // canonicalKey() of the name
+    QString typed; // the name as the line spells it
+    Span span;
+};
+
+// A set line of a name that is no setting of the game: a problem unless the script runs the
+// name with vstr somewhere, which makes it a variable of the script's own.
+struct NewVariable
+{
+    QString name; // foldName() of the name
+    Problem problem;
+};
+
+struct LineCheck
+{
+    QVector<Marked> marks; // left to right, none overlapping
+    QVector<Problem> problems; // the line's own, left to right
+    QVector<Binding> bindings;
+    QVector<NewVariable> newVariables;
+    // foldName() of every name the line runs with vstr, in its commands, in the bindings it
+    // makes and in the values it sets (a value that a later vstr runs as commands).
+    QStringList vstrNames;
+};
+
+// Reads `line` (without its line end) as `version` of the game does and checks each command.
+LineCheck checkLine(QStringView line, Version version);
+
+// The problem of a key bound again: `key` as this line spells it, `earlierLine` counted from 1.
+QString boundAgainMessage(const QString &key, int earlierLine);
+
+} // namespace Game
