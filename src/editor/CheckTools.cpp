@@ -1,0 +1,166 @@
+#include "editor/CheckTools.h"
+
+#include "editor/ProblemsWindow.h"
+#include "editor/ScriptCheck.h"
+#include "editor/ScriptHighlighter.h"
+#include "widgets/HintLine.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTextBlock>
+#include <QTimer>
+
+namespace {
+
+const QString versionKey = QStringLiteral("check/gameVersion");
+
+// The player's choices live in the user's settings of the program (organisation "Tarvex").
+QString settingsName()
+{
+    return QStringLiteral("tarvex");
+}
+
+QString versionId(Game::Version version)
+{
+    return version == Game::Version::Legacy ? QStringLiteral("legacy") : QStringLiteral("et260b");
+}
+
+Game::Version savedVersion()
+{
+    const QSettings settings(QCoreApplication::organizationName(), settingsName());
+    return settings.value(versionKey).toString() == versionId(Game::Version::Legacy)
+            ? Game::Version::Legacy
+            : Game::Version::Et260b;
+}
+
+void saveVersion(Game::Version version)
+{
+    QSettings settings(QCoreApplication::organizationName(), settingsName());
+    settings.setValue(versionKey, versionId(version));
+}
+
+} // namespace
+
+CheckTools::CheckTools(QPlainTextEdit *editor, QLabel *hintPanel, QWidget *window)
+    : QObject(window)
+    , m_editor(editor)
+    , m_hintPanel(hintPanel)
+    , m_mainWindow(window)
+{
+    m_check = new ScriptCheck(m_editor->document(), Game::Version::Et260b, this);
+    m_highlighter = new ScriptHighlighter(*m_check);
+
+    // Rebuilding a long list at every key would slow typing: the list follows once the
+    // player pauses.
+    m_listTimer = new QTimer(this);
+    m_listTimer->setSingleShot(true);
+    m_listTimer->setInterval(100);
+    connect(m_listTimer, &QTimer::timeout, this, &CheckTools::refreshList);
+    connect(m_check, &ScriptCheck::checked, this, [this] {
+        refreshHint();
+        if (m_window && m_window->isVisible())
+            m_listTimer->start();
+    });
+    connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this, &CheckTools::refreshHint);
+    m_editor->installEventFilter(this);
+}
+
+bool CheckTools::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor && event->type() == QEvent::Show)
+        useSavedVersion();
+    return QObject::eventFilter(watched, event);
+}
+
+Game::Version CheckTools::version() const
+{
+    return m_check->version();
+}
+
+void CheckTools::useSavedVersion()
+{
+    if (m_versionRead)
+        return;
+    m_versionRead = true;
+    const Game::Version saved = savedVersion();
+    if (saved != version())
+        setVersion(saved);
+}
+
+void CheckTools::showProblems()
+{
+    useSavedVersion();
+    if (!m_window) {
+        m_window = new ProblemsWindow(m_mainWindow);
+        m_window->showVersion(version());
+        connect(m_window, &ProblemsWindow::versionChosen, this, &CheckTools::chooseVersion);
+        connect(m_window, &ProblemsWindow::entryActivated, this, &CheckTools::goTo);
+    }
+    refreshList();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void CheckTools::setVersion(Game::Version version)
+{
+    m_versionRead = true;
+    m_check->setVersion(version);
+    m_highlighter->refresh();
+    if (m_window) {
+        m_window->showVersion(version);
+        refreshList();
+    }
+    refreshHint();
+}
+
+void CheckTools::chooseVersion(Game::Version version)
+{
+    saveVersion(version);
+    if (version != this->version())
+        setVersion(version);
+}
+
+void CheckTools::refreshList()
+{
+    m_listTimer->stop();
+    if (m_window)
+        m_window->showEntries(m_check->allProblems());
+}
+
+void CheckTools::refreshHint()
+{
+    const QTextCursor cursor = m_editor->textCursor();
+    const QTextBlock block = cursor.block();
+    const int column = cursor.position() - block.position();
+    QString message;
+    for (const Game::Problem &problem : m_check->problems(block)) {
+        if (problem.span.start <= column && column <= problem.span.end()) {
+            message = problem.message;
+            break;
+        }
+    }
+    if (!message.isEmpty()) {
+        m_hintPanel->setText(message);
+    } else if (!m_hint.isEmpty() && m_hintPanel->text() == m_hint) {
+        // Off the problem: the line shows what it shows without one.
+        m_hintPanel->setText(HintLine::hintFor(m_editor));
+    }
+    m_hint = message;
+}
+
+void CheckTools::goTo(int line, int column)
+{
+    const QTextBlock block = m_editor->document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + qBound(0, column, block.length() - 1));
+    m_editor->setTextCursor(cursor);
+    m_editor->ensureCursorVisible();
+    m_mainWindow->activateWindow();
+    m_editor->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,91 @@
+#include "editor/ProblemsWindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int lineRole = Qt::UserRole;
+constexpr int columnRole = Qt::UserRole + 1;
+} // namespace
+
+ProblemsWindow::ProblemsWindow(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("CheckScriptWindow"));
+    setWindowTitle(QStringLiteral("Check Script"));
+    setModal(false);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+
+    auto *label = new QLabel(QStringLiteral("Game &version:"));
+    m_version = new QComboBox;
+    m_version->setObjectName(QStringLiteral("cbGameVersion"));
+    for (const Game::Version version : Game::allVersions)
+        m_version->addItem(Game::displayName(version), int(version));
+    label->setBuddy(m_version);
+
+    m_list = new QListWidget;
+    m_list->setObjectName(QStringLiteral("lstProblems"));
+    m_list->setAccessibleName(QStringLiteral("Problems"));
+    m_list->setUniformItemSizes(true);
+    m_list->setWordWrap(false);
+
+    auto *versionRow = new QHBoxLayout;
+    versionRow->addWidget(label);
+    versionRow->addWidget(m_version);
+    versionRow->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(versionRow);
+    layout->addWidget(m_list);
+    resize(480, 240);
+
+    connect(m_version, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        emit versionChosen(Game::Version(m_version->itemData(index).toInt()));
+    });
+    connect(m_list, &QListWidget::itemActivated, this, &ProblemsWindow::activate);
+}
+
+void ProblemsWindow::showVersion(Game::Version version)
+{
+    m_version->setCurrentIndex(m_version->findData(int(version)));
+}
+
+QString ProblemsWindow::entryText(const ScriptCheck::Entry &entry)
+{
+    return QStringLiteral("Line %1: %2").arg(entry.line + 1).arg(entry.problem.message);
+}
+
+void ProblemsWindow::showEntries(const QVector<ScriptCheck::Entry> &entries)
+{
+    // The player's place in the list survives a refresh.
+    const int row = m_list->currentRow();
+    const int scrolled = m_list->verticalScrollBar()->value();
+    m_list->setUpdatesEnabled(false);
+    m_list->clear();
+    for (const ScriptCheck::Entry &entry : entries) {
+        auto *item = new QListWidgetItem(entryText(entry), m_list);
+        item->setData(Qt::AccessibleTextRole, item->text());
+        item->setData(lineRole, entry.line);
+        item->setData(columnRole, entry.problem.span.start);
+    }
+    if (entries.isEmpty()) {
+        auto *item = new QListWidgetItem(QStringLiteral("No problems found"), m_list);
+        item->setData(Qt::AccessibleTextRole, item->text());
+        item->setFlags(Qt::ItemIsEnabled);
+    }
+    if (row >= 0 && row < m_list->count())
+        m_list->setCurrentRow(row);
+    m_list->verticalScrollBar()->setValue(scrolled);
+    m_list->setUpdatesEnabled(true);
+}
+
+void ProblemsWindow::activate(QListWidgetItem *item)
+{
+    const QVariant line = item->data(lineRole);
+    if (line.isValid())
+        emit entryActivated(line.toInt(), item->data(columnRole).toInt());
+}

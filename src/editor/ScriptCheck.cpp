@@ -1,0 +1,267 @@
+#include "editor/ScriptCheck.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QHash>
+#include <QSet>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <set>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+class LineRecord;
+
+// One binding of a key: the line that makes it and its place among the line's bindings.
+struct BindingRef
+{
+    LineRecord *line;
+    int order;
+};
+
+int lineOf(const BindingRef &ref);
+
+// The bindings of one key in the order of the script. Lines are compared by their current
+// numbers, so the order stays right when lines are added or removed elsewhere; a plain number
+// finds the bindings after a line.
+struct ByPlace
+{
+    using is_transparent = void;
+    bool operator()(const BindingRef &a, const BindingRef &b) const
+    {
+        const int lineA = lineOf(a);
+        const int lineB = lineOf(b);
+        return lineA < lineB || (lineA == lineB && a.order < b.order);
+    }
+    bool operator()(const BindingRef &a, int line) const { return lineOf(a) < line; }
+    bool operator()(int line, const BindingRef &b) const { return line < lineOf(b); }
+};
+
+using KeyBindings = std::set<BindingRef, ByPlace>;
+
+} // namespace
+
+// The script-wide facts, shared by the lines that make them.
+struct CheckIndex
+{
+    std::unordered_map<QString, KeyBindings> bindings; // by canonical key
+    QHash<QString, int> vstrCount; // by folded name: how often the script runs it
+    QHash<QString, QSet<LineRecord *>> newVariables; // by folded name: the lines that set it
+    // What changed since the last edit was read: keys bound or unbound, names whose vstr count
+    // went to or from zero.
+    QSet<QString> touchedKeys;
+    QSet<QString> touchedNames;
+    bool tracking = true; // off while every line is read at once
+    bool dropped = false; // replaced by a new index: its lines forget nothing
+};
+
+namespace {
+
+// A line's check, kept with its block: the document deletes it with the block, and the line's
+// bindings and names leave the indexes then.
+class LineRecord : public QTextBlockUserData
+{
+public:
+    LineRecord(std::shared_ptr<CheckIndex> index, const QTextBlock &block, Game::LineCheck check)
+        : index(std::move(index))
+        , block(block)
+        , check(std::move(check))
+    {
+        CheckIndex &x = *this->index;
+        for (int i = 0; i < this->check.bindings.size(); ++i) {
+            const QString &key = this->check.bindings[i].key;
+            KeyBindings &keyBindings = x.bindings[key];
+            // Lines read in the order of the script go to the end at once.
+            places.append({&keyBindings,
+                           keyBindings.emplace_hint(keyBindings.end(), BindingRef {this, i})});
+            if (x.tracking)
+                x.touchedKeys.insert(key);
+        }
+        for (const QString &name : qAsConst(this->check.vstrNames)) {
+            if (++x.vstrCount[name] == 1 && x.tracking)
+                x.touchedNames.insert(name);
+        }
+        for (const Game::NewVariable &variable : qAsConst(this->check.newVariables))
+            x.newVariables[variable.name].insert(this);
+    }
+
+    ~LineRecord() override
+    {
+        CheckIndex &x = *index;
+        if (x.dropped)
+            return;
+        for (int i = 0; i < places.size(); ++i) {
+            x.touchedKeys.insert(check.bindings[i].key);
+            places[i].bindings->erase(places[i].at);
+        }
+        for (const QString &name : qAsConst(check.vstrNames)) {
+            const auto count = x.vstrCount.find(name);
+            if (count != x.vstrCount.end() && --count.value() == 0) {
+                x.vstrCount.erase(count);
+                x.touchedNames.insert(name);
+            }
+        }
+        for (const Game::NewVariable &variable : qAsConst(check.newVariables)) {
+            const auto lines = x.newVariables.find(variable.name);
+            if (lines != x.newVariables.end()) {
+                lines->remove(this);
+                if (lines->isEmpty())
+                    x.newVariables.erase(lines);
+            }
+        }
+    }
+
+    struct Place
+    {
+        KeyBindings *bindings;
+        KeyBindings::iterator at;
+    };
+
+    std::shared_ptr<CheckIndex> index;
+    QTextBlock block;
+    Game::LineCheck check;
+    QVector<Place> places; // one per binding of the line
+};
+
+int lineOf(const BindingRef &ref)
+{
+    return ref.line->block.blockNumber();
+}
+
+LineRecord *recordOf(const QTextBlock &block)
+{
+    return dynamic_cast<LineRecord *>(block.userData());
+}
+
+bool byStart(const Game::Problem &a, const Game::Problem &b)
+{
+    return a.span.start < b.span.start;
+}
+
+} // namespace
+
+ScriptCheck::ScriptCheck(QTextDocument *document, Game::Version version, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+    , m_version(version)
+{
+    // A document tells its changes only once it has a layout.
+    m_document->documentLayout();
+    readAll();
+    connect(m_document, &QTextDocument::contentsChange, this, &ScriptCheck::onContentsChange);
+    connect(m_document, &QTextDocument::contentsChanged, this, &ScriptCheck::onContentsChanged);
+}
+
+ScriptCheck::~ScriptCheck()
+{
+    // The lines may outlive the check; they then keep nothing up to date.
+    m_index->dropped = true;
+}
+
+void ScriptCheck::setVersion(Game::Version version)
+{
+    m_version = version;
+    readAll();
+}
+
+void ScriptCheck::readAll()
+{
+    if (m_index)
+        m_index->dropped = true;
+    m_index = std::make_shared<CheckIndex>();
+    m_index->tracking = false;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
+        read(block);
+    m_index->tracking = true;
+}
+
+void ScriptCheck::read(QTextBlock block)
+{
+    // The old record leaves the indexes before the new one takes its place there.
+    block.setUserData(nullptr);
+    block.setUserData(new LineRecord(m_index, block, Game::checkLine(block.text(), m_version)));
+}
+
+void ScriptCheck::onContentsChange(int position, int, int added)
+{
+    QTextBlock block = m_document->findBlock(position);
+    QTextBlock last = m_document->findBlock(position + added);
+    if (!last.isValid())
+        last = m_document->lastBlock();
+    for (; block.isValid(); block = block.next()) {
+        read(block);
+        if (block == last)
+            break;
+    }
+
+    CheckIndex &x = *m_index;
+    const int lastLine = last.blockNumber();
+    // The first binding after the edit of a key the edit bound or unbound: it may be the first
+    // binding of its key now, or no longer be.
+    for (const QString &key : qAsConst(x.touchedKeys)) {
+        const auto keyBindings = x.bindings.find(key);
+        if (keyBindings == x.bindings.end())
+            continue;
+        const auto next = keyBindings->second.upper_bound(lastLine);
+        if (next != keyBindings->second.end())
+            m_others.append(next->line->block);
+    }
+    // Set lines of names the script began or stopped running with vstr.
+    for (const QString &name : qAsConst(x.touchedNames)) {
+        for (LineRecord *line : x.newVariables.value(name))
+            m_others.append(line->block);
+    }
+    x.touchedKeys.clear();
+    x.touchedNames.clear();
+    m_pending = true;
+}
+
+void ScriptCheck::onContentsChanged()
+{
+    // Told once the edit is complete: showing other lines anew is then an edit of its own.
+    if (!m_pending)
+        return;
+    m_pending = false;
+    emit checked(std::exchange(m_others, {}));
+}
+
+const Game::LineCheck *ScriptCheck::lineCheck(const QTextBlock &block) const
+{
+    const LineRecord *record = recordOf(block);
+    return record ? &record->check : nullptr;
+}
+
+QVector<Game::Problem> ScriptCheck::problems(const QTextBlock &block) const
+{
+    const LineRecord *record = recordOf(block);
+    if (!record)
+        return {};
+    QVector<Game::Problem> problems = record->check.problems;
+    for (const Game::NewVariable &variable : record->check.newVariables) {
+        if (!m_index->vstrCount.contains(variable.name))
+            problems.append(variable.problem);
+    }
+    for (int i = 0; i < record->places.size(); ++i) {
+        const LineRecord::Place &place = record->places[i];
+        if (place.at == place.bindings->begin())
+            continue;
+        const Game::Binding &binding = record->check.bindings[i];
+        const int earlier = lineOf(*std::prev(place.at)) + 1;
+        problems.append({binding.span, Game::boundAgainMessage(binding.typed, earlier)});
+    }
+    std::stable_sort(problems.begin(), problems.end(), byStart);
+    return problems;
+}
+
+QVector<ScriptCheck::Entry> ScriptCheck::allProblems() const
+{
+    QVector<Entry> entries;
+    int line = 0;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next(), ++line) {
+        for (const Game::Problem &problem : problems(block))
+            entries.append({line, problem});
+    }
+    return entries;
+}

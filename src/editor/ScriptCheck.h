@@ -1,0 +1,63 @@
+#pragma once
+
+#include "game/LineCheck.h"
+
+#include <QObject>
+#include <QTextBlock>
+#include <QVector>
+
+#include <memory>
+
+class QTextDocument;
+struct CheckIndex;
+
+// The check of every line of a document, kept up to date as the document changes. Each line
+// (block) keeps what it says on its own; the script-wide facts (which lines bind each key, how
+// often the script runs each name with vstr) are indexes over the lines. An edit reads again
+// only the lines it touched, and names the other lines whose problems it may have changed: the
+// next line that binds a key the edit bound or unbound, and the set lines of a name that the
+// script began or stopped running with vstr.
+class ScriptCheck : public QObject
+{
+    Q_OBJECT
+public:
+    // Reads every line now. Must be attached before anything that shows the lines' problems
+    // (a highlighter) is attached to the same document: it reads the changed lines first.
+    ScriptCheck(QTextDocument *document, Game::Version version, QObject *parent = nullptr);
+    ~ScriptCheck() override;
+
+    QTextDocument *document() const { return m_document; }
+    Game::Version version() const { return m_version; }
+    // Reads every line again, as `version` of the game reads it.
+    void setVersion(Game::Version version);
+
+    // What the line says on its own (colours, its own problems, bindings, names).
+    const Game::LineCheck *lineCheck(const QTextBlock &block) const;
+    // Every problem of the line, those that other lines cause included, left to right.
+    QVector<Game::Problem> problems(const QTextBlock &block) const;
+
+    struct Entry
+    {
+        int line; // the block's number, counted from 0
+        Game::Problem problem;
+    };
+    // Every problem of the script, line by line.
+    QVector<Entry> allProblems() const;
+
+signals:
+    // After the lines of an edit were read again: `others` are lines outside the edit whose
+    // problems the edit may have changed.
+    void checked(const QVector<QTextBlock> &others);
+
+private:
+    void readAll();
+    void read(QTextBlock block);
+    void onContentsChange(int position, int removed, int added);
+    void onContentsChanged();
+
+    QTextDocument *m_document;
+    Game::Version m_version;
+    std::shared_ptr<CheckIndex> m_index;
+    QVector<QTextBlock> m_others; // found while an edit is read, told once it is done
+    bool m_pending = false;
+};
