@@ -15,6 +15,9 @@ TarvexApplication::TarvexApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(applicationTitle);
+    // Where the player's few choices are kept between runs.
+    setOrganizationName(QStringLiteral("Tarvex"));
+    setOrganizationDomain(QStringLiteral("tarvex.org"));
     setApplicationVersion(QStringLiteral("1.0"));
     setDesktopFileName(QStringLiteral("tarvex"));
 }

@@ -1,6 +1,7 @@
 #include "app/CommandBars.h"
 
 #include "app/MainWindow.h"
+#include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
 #include "widgets/Pictures.h"
 
@@ -72,6 +73,10 @@ void createMenus(MainWindow &w, CommandBars &bars)
             QKeySequence(Qt::CTRL | Qt::Key_F));
     addItem(edit, "FindNext1", QStringLiteral("Find Next "), tool(&EditorTools::findNext),
             QKeySequence(Qt::Key_F3));
+    edit->addSeparator();
+    addItem(
+            edit, "CheckScript1", QStringLiteral("Check Script"),
+            [&w] { w.checkTools().showProblems(); }, QKeySequence(Qt::Key_F8));
 
     auto link = [&w](WebLink target) {
         return [&w, target] {

@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/Application.h"
 #include "app/StepScreens.h"
+#include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
 #include "widgets/HintLine.h"
 #include "widgets/Pictures.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_bars = CommandBars::create(*this);
 
     m_tools = new EditorTools(m_editor, m_bars.linePanel, m_bars.positionPanel, m_services, this);
+    m_checkTools = new CheckTools(m_editor, m_bars.hintPanel, this);
     m_savedText = m_buffer->text();
 
     TarvexApplication::setErrorSink([this](const QString &message) {

@@ -10,6 +10,7 @@
 
 class QPlainTextEdit;
 class QTimer;
+class CheckTools;
 class EditorTools;
 class ScriptBuffer;
 class StartPage;
@@ -30,6 +31,7 @@ public:
     LayerStack &layers() const;
     QPlainTextEdit *editor() const { return m_editor; }
     EditorTools &editorTools() const { return *m_tools; }
+    CheckTools &checkTools() const { return *m_checkTools; }
     // The start screen and the screens of the option steps, 1 to 9. A screen is built the first
     // time it is shown or asked for.
     StartPage *startPage() const;
@@ -70,6 +72,7 @@ private:
     ScriptBuffer *m_buffer = nullptr;
     Wizard *m_wizard = nullptr;
     EditorTools *m_tools = nullptr;
+    CheckTools *m_checkTools = nullptr;
     CommandBars m_bars;
     QTimer *m_clockTimer = nullptr;
     bool m_screensScheduled = false;

@@ -80,7 +80,8 @@ private slots:
         QCOMPARE(items("File1"),
                  (QStringList {"New CFG", "Save CFG", "-", "Print Setup", "Print", "-", "Exit"}));
         QCOMPARE(items("Edit1"),
-                 (QStringList {"Undo", "-", "Cut", "Copy", "Paste", "-", "Find", "Find Next "}));
+                 (QStringList {"Undo", "-", "Cut", "Copy", "Paste", "-", "Find", "Find Next ", "-",
+                               "Check Script"}));
         QCOMPARE(items("Help1"),
                  (QStringList {"About Tarvex", "Quorlin Website", "Quorlin Forums",
                                "Tarvex Manual"}));

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTest>
 
@@ -85,6 +86,7 @@ private:
 #define TARVEX_TEST_MAIN(TestObject)                                                               \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
+        QStandardPaths::setTestModeEnabled(true); /* not the player's settings */                  \
         TarvexApplication app(argc, argv);                                                         \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \

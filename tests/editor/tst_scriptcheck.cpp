@@ -1,0 +1,316 @@
+// The check of the script view: each line's problems as each game version has them, the
+// colours and underlines, the lines an edit elsewhere changes, and the Check Script window
+// after a default run.
+#include "editor/CheckTools.h"
+#include "editor/ProblemsWindow.h"
+#include "editor/ScriptCheck.h"
+#include "editor/ScriptHighlighter.h"
+#include "support/Harness.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextLayout>
+
+using Game::Version;
+
+namespace {
+
+// "line [underlined text] message" for every problem of the document.
+QStringList describe(const QTextDocument &document, const ScriptCheck &check)
+{
+    QStringList problems;
+    for (const ScriptCheck::Entry &entry : check.allProblems()) {
+        const QString line = document.findBlockByNumber(entry.line).text();
+        problems << QStringLiteral("%1 [%2] %3")
+                            .arg(entry.line + 1)
+                            .arg(line.mid(entry.problem.span.start, entry.problem.span.length),
+                                 entry.problem.message);
+    }
+    return problems;
+}
+
+QString markName(const QColor &colour)
+{
+    static const char *const names[] = {"comment", "command", "setting", "key", "quoted", "number"};
+    for (int mark = 0; mark < 6; ++mark) {
+        if (ScriptHighlighter::colour(Game::Mark(mark)) == colour)
+            return QLatin1String(names[mark]);
+    }
+    return QStringLiteral("plain");
+}
+
+// "[text] kind" for every run of the block's colours, "~" after a wavy underline.
+QStringList formats(const QTextBlock &block)
+{
+    QStringList runs;
+    for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
+        QString run = QStringLiteral("[%1] %2").arg(block.text().mid(range.start, range.length),
+                                                    markName(range.format.foreground().color()));
+        if (range.format.underlineStyle() == QTextCharFormat::WaveUnderline)
+            run += QLatin1Char('~');
+        runs << run;
+    }
+    return runs;
+}
+
+void typeAt(QTextDocument &document, int line, int column, const QString &text)
+{
+    QTextCursor cursor(document.findBlockByNumber(line));
+    cursor.setPosition(cursor.position() + column);
+    cursor.insertText(text);
+}
+
+} // namespace
+
+class ScriptCheckTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void problems_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<Version>("version");
+        QTest::addColumn<QStringList>("expected");
+        const Version et = Version::Et260b;
+        const Version legacy = Version::Legacy;
+        const QString fine = QStringLiteral(
+                "bind F3 \"ready\"\nseta cl_run 1\n// a comment\necho made by me\n"
+                "cg_fov 90\nseta name \"Big Bad Wolf\"\nset server_motd0 Welcome to my server\n"
+                "bind F4 \"kill; say bye\"\nseta name Big Bad\necho http://x.org");
+        QTest::newRow("fine, ET 2.60b") << fine << et << QStringList();
+        QTest::newRow("fine, ET: Legacy") << fine << legacy << QStringList();
+        QTest::newRow("unknown command")
+                << "jump; echo" << et
+                << QStringList {"1 [jump] ET 2.60b has no command \"jump\"; it does nothing"};
+        QTest::newRow("unknown setting")
+                << "set g_allowVote 1\ncg_drawIcons 1" << et
+                << QStringList {"1 [g_allowVote] ET 2.60b has no setting \"g_allowVote\"; this "
+                                "line only makes a new variable",
+                                "2 [cg_drawIcons] ET 2.60b has no command \"cg_drawIcons\"; it "
+                                "does nothing"};
+        QTest::newRow("variables the script runs with vstr")
+                << "set t0 \"cg_fov 90; set t vstr t1\"\nset t1 \"cg_fov 100; set t vstr t0\"\n"
+                   "set t \"vstr t0\"\nbind F4 \"vstr t\"\nseta vol \"bind INS vstr low\"\n"
+                   "set low 1\nvstr vol"
+                << et << QStringList();
+        QTest::newRow("menu-only setting, ET 2.60b")
+                << "seta cg_drawBuddies 1" << et
+                << QStringList {"1 [cg_drawBuddies] ET 2.60b does not read \"cg_drawBuddies\": "
+                                "only its menus list it, so this line changes nothing"};
+        QTest::newRow("a setting of the other version")
+                << "seta cg_drawBuddies 1\nseta com_updatemessage 1" << legacy
+                << QStringList {"1 [cg_drawBuddies] ET: Legacy has no setting "
+                                "\"cg_drawBuddies\" (ET 2.60b has); this line only makes a new "
+                                "variable"};
+        QTest::newRow("a setting of ET: Legacy only")
+                << "seta com_updatemessage 1" << et
+                << QStringList {"1 [com_updatemessage] ET 2.60b has no setting "
+                                "\"com_updatemessage\" (ET: Legacy has); this line only makes a "
+                                "new variable"};
+        QTest::newRow("unknown keys")
+                << "bind FOO \"+attack\"\nbind LEFTALT \"+stats\"" << et
+                << QStringList {"1 [FOO] ET 2.60b: \"FOO\" isn't a valid key; this line binds "
+                                "nothing",
+                                "2 [LEFTALT] ET 2.60b: \"LEFTALT\" isn't a valid key; this line "
+                                "binds nothing"};
+        QTest::newRow("no value")
+                << "set sv_minping \nseta" << legacy
+                << QStringList {"1 [set sv_minping] \"set\" has no value: the game prints its "
+                                "usage and sets nothing",
+                                "2 [seta] \"seta\" has no value: the game prints its usage and "
+                                "sets nothing"};
+        QTest::newRow("value words, ET 2.60b")
+                << "seta nme Big Bad Wolf\nsetu name Your Nick Here" << et
+                << QStringList {"1 [nme] ET 2.60b has no setting \"nme\"",
+                                "1 [Big Bad Wolf] ET 2.60b: \"seta\" takes one value word; put "
+                                "the value in quotes",
+                                "2 [Your Nick Here] ET 2.60b: \"setu\" takes one value word; put "
+                                "the value in quotes"};
+        QTest::newRow("value words, ET: Legacy")
+                << "seta nme Big Bad Wolf\nsetu name Your Nick Here" << legacy
+                << QStringList {"1 [nme] ET: Legacy has no setting \"nme\"; this line only makes "
+                                "a new variable"};
+        QTest::newRow("semicolon in a comment, ET 2.60b")
+                << "bind F5 \"kill\" // made by me; quit\n// \"a; b\"; c" << et
+                << QStringList {"1 [; quit] ET 2.60b ends the comment at this \";\" and runs the "
+                                "rest as a command",
+                                "2 [; c] ET 2.60b ends the comment at this \";\" and runs the rest "
+                                "as a command",
+                                "2 [c] ET 2.60b has no command \"c\"; it does nothing"};
+        QTest::newRow("semicolon in a comment, ET: Legacy")
+                << "bind F5 \"kill\" // made by me; quit" << legacy << QStringList();
+        QTest::newRow("unbalanced quote")
+                << "bind F5 \"say hi; kill" << et
+                << QStringList {"1 [\"say hi; kill] This quote is not closed: the game reads the "
+                                "rest of the line as one word"};
+        const QString longValue(1100, QLatin1Char('x'));
+        QTest::newRow("command over 1023 bytes")
+                << "echo " + longValue + "\necho a; echo " + longValue.left(1015) << et
+                << QStringList {"1 [" + longValue.mid(1018)
+                                + "] The game reads at most 1023 bytes of a command and cuts off "
+                                  "the rest"};
+        QTest::newRow("key bound again")
+                << "bind F5 \"a\"\nbind X \"b\"; bind F5 \"c\"\nbind f5 \"d\"\n"
+                   "bind SEMICOLON \"e\"\nbind semicolon \"f\""
+                << legacy
+                << QStringList {"2 [F5] F5 was bound on line 1; this line replaces it",
+                                "3 [f5] f5 was bound on line 2; this line replaces it",
+                                "5 [semicolon] semicolon was bound on line 4; this line replaces "
+                                "it"};
+    }
+
+    void problems()
+    {
+        QFETCH(QString, script);
+        QFETCH(Version, version);
+        QFETCH(QStringList, expected);
+        QTextDocument document(script);
+        ScriptCheck check(&document, version);
+        QCOMPARE(describe(document, check), expected);
+    }
+
+    void colours_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("binding") << "bind F3 \"ready\" // gg"
+                                 << QStringList {"[bind] command", "[F3] key", "[\"ready\"] quoted",
+                                                 "[// gg] comment"};
+        QTest::newRow("setting") << "seta cg_fov -90.5; cg_crosshairColor white"
+                                 << QStringList {"[seta] command", "[cg_fov] setting",
+                                                 "[-90.5] number", "[cg_crosshairColor] setting"};
+        QTest::newRow("problems over colours")
+                << "vstr t; set g_allowVote 1 //x; y"
+                << QStringList {"[vstr] command", "[t] setting",
+                                "[set] command",  "[g_allowVote] setting~",
+                                "[1] number",     "[//x] comment",
+                                "[; y] plain~"};
+    }
+
+    void colours()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, expected);
+        QPlainTextEdit view(line);
+        ScriptCheck check(view.document(), Version::Et260b);
+        ScriptHighlighter highlighter(check);
+        QCOMPARE(formats(view.document()->firstBlock()), expected);
+        // Only the view shows the colours: the text is what the player typed.
+        QCOMPARE(view.document()->toRawText(), line);
+    }
+
+    // An edit of one line changes the problems of others: the next binding of the same key,
+    // and the set lines of a name that the script runs with vstr.
+    void editsReachOtherLines()
+    {
+        QPlainTextEdit view(QStringLiteral("bind F1 \"a\"\nset t \"echo\"\nbind F1 \"b\"\nvstr x"));
+        QTextDocument &document = *view.document();
+        ScriptCheck check(&document, Version::Et260b);
+        ScriptHighlighter highlighter(check);
+        auto underlined = [&](int line) {
+            return formats(document.findBlockByNumber(line)).join(QLatin1Char(' ')).contains('~');
+        };
+        QVERIFY(underlined(1) && underlined(2));
+
+        typeAt(document, 0, 7, QStringLiteral("1")); // bind F11: F1 is bound once now
+        QVERIFY(!underlined(2));
+        typeAt(document, 3, 6, QStringLiteral("\nvstr t")); // the script runs t now
+        QVERIFY(!underlined(1));
+        typeAt(document, 1, 12, QStringLiteral("\nbind F1 \"c\"")); // before the binding
+        QVERIFY(underlined(3));
+        QCOMPARE(check.problems(document.findBlockByNumber(3)).first().message,
+                 QStringLiteral("F1 was bound on line 3; this line replaces it"));
+        QTextCursor cursor(document.findBlockByNumber(1));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText(); // line 3 goes: the binding after it is the first now
+        QVERIFY(!underlined(2));
+
+        // What the edits left equals a check of the text from scratch.
+        QTextDocument fresh(document.toPlainText());
+        ScriptCheck freshCheck(&fresh, Version::Et260b);
+        QCOMPARE(describe(document, check), describe(fresh, freshCheck));
+    }
+
+    // After a default run, Check Script (F8) lists the settings the game does not read; a
+    // line typed in the view joins the list, and activating an entry puts the caret there.
+    void defaultRun()
+    {
+        Harness h;
+        h.startRun();
+        h.nextUntil(10);
+        QPlainTextEdit *editor = h.window().editor();
+        QTest::keyClick(editor, Qt::Key_F8);
+        auto *list = h.find<QListWidget>(QStringLiteral("lstProblems"));
+        QVERIFY(list->isVisible());
+        const QStringList lines = h.lines();
+        auto lineOf = [&](const QString &text) {
+            return lines.indexOf(text) + 1;
+        };
+        const QStringList expected = {
+                QStringLiteral("Line %1: ET 2.60b has no setting \"g_allowVote\"; this line only "
+                               "makes a new variable")
+                        .arg(lineOf(QStringLiteral("set g_allowVote 1"))),
+                QStringLiteral("Line %1: ET 2.60b does not read \"cg_drawBuddies\": only its "
+                               "menus list it, so this line changes nothing")
+                        .arg(lineOf(QStringLiteral("seta cg_drawBuddies 1"))),
+                QStringLiteral("Line %1: ET 2.60b has no setting \"cg_drawIcons\"; this line "
+                               "only makes a new variable")
+                        .arg(lineOf(QStringLiteral("seta cg_drawIcons 1")))};
+        auto entries = [list] {
+            QStringList texts;
+            for (int i = 0; i < list->count(); ++i) {
+                texts << list->item(i)->text();
+                QAccessibleInterface *item = QAccessible::queryAccessibleInterface(list)->child(i);
+                if (!item || item->text(QAccessible::Name) != texts.last())
+                    texts.last() += QStringLiteral(" (accessible name differs)");
+            }
+            return texts;
+        };
+        QCOMPARE(entries(), expected);
+
+        // A new line at the end of the script.
+        editor->activateWindow();
+        editor->setFocus();
+        editor->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor, QStringLiteral("seta nme Big Bad Wolf"));
+        const int typed = lines.size();
+        QTRY_COMPARE(list->count(), 5);
+        QCOMPARE(
+                entries().mid(3),
+                (QStringList {QStringLiteral("Line %1: ET 2.60b has no setting \"nme\"").arg(typed),
+                              QStringLiteral("Line %1: ET 2.60b: \"seta\" takes one value word; "
+                                             "put the value in quotes")
+                                      .arg(typed)}));
+        // The caret on the problem shows it in the hint line.
+        QCOMPARE(h.find<QLabel>(QStringLiteral("StatusPanel0"))->text(),
+                 entries().last().section(QStringLiteral(": "), 1));
+
+        emit list->itemActivated(list->item(1));
+        QCOMPARE(editor->textCursor().blockNumber() + 1, lineOf("seta cg_drawBuddies 1"));
+        QCOMPARE(editor->textCursor().positionInBlock(), 5);
+
+        // The version chosen holds for this and later runs.
+        auto *version = h.find<QComboBox>(QStringLiteral("cbGameVersion"));
+        version->setCurrentIndex(1);
+        emit version->activated(1);
+        QVERIFY(entries().contains(
+                QStringLiteral("Line %1: ET: Legacy has no setting \"cl_autoupdate\" (ET 2.60b "
+                               "has); this line only makes a new variable")
+                        .arg(lineOf("seta cl_autoupdate 0"))));
+        Harness later;
+        later.window().checkTools().showProblems();
+        QCOMPARE(later.window().checkTools().version(), Version::Legacy);
+        version->setCurrentIndex(0);
+        emit version->activated(0);
+    }
+};
+
+TARVEX_TEST_MAIN(ScriptCheckTest)
+#include "tst_scriptcheck.moc"
