@@ -4,7 +4,8 @@
 // It starts the programs built beside it under QT_QPA_PLATFORM=offscreen:
 //   tarvex_bench_startup, tarvex_bench_baseline   start-up time and peak memory;
 //   tarvex                                        processor time while idle, clock running;
-//   tarvex_bench_ops                              wizard run, Find, Find Next, Save.
+//   tarvex_bench_ops                              wizard run, Find, Find Next, Save, the
+//                                                 script check and typing.
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -337,6 +338,16 @@ int main(int argc, char *argv[])
              opsSamples["findnext_total_ms"], 1, "ms", -1, false, ""},
             {"Save of a " + format(scriptMiB, 2) + " MiB script", opsSamples["save_ms"], 2, "ms",
              20, true, "< 20 ms"},
+            {"Script check: first full check of a " + format(scriptMiB, 2) + " MiB script",
+             opsSamples["check_full_ms"], 2, "ms", 100, true, "< 100 ms"},
+            {"Script check: colouring every line of a " + format(scriptMiB, 2) + " MiB script",
+             opsSamples["colour_full_ms"], 1, "ms", -1, false, ""},
+            {"Typing in a " + format(scriptMiB, 2)
+                     + " MiB script (check + colours + repaint), "
+                       "each key, mean over "
+                     + std::to_string(int(stats(opsSamples["typing_keys"]).median)) + " keys",
+             opsSamples["typing_mean_ms"], 2, "ms", 5, true, "< 5 ms"},
+            {"Typing, slowest key", opsSamples["typing_max_ms"], 2, "ms", 5, true, "< 5 ms"},
     };
 
     char date[64];

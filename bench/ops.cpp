@@ -2,7 +2,9 @@
 // non-blocking dialogs:
 //   - a whole wizard run: New, "Start...", the nine Next buttons, every check box checked;
 //   - Find and Find Next through every match of a word in a script of 1 MiB;
-//   - Save of that script.
+//   - Save of that script;
+//   - the script check in that script: a full check, colouring every line, and typing (each
+//     key's check and colours of the lines it changes, with the repaint).
 // Each handler is timed together with the repaint it causes. Prints one "name value" line per
 // figure and run:
 //   tarvex_bench_ops [RUNS] [FOLDER]   (FOLDER receives the saved script; a temporary one if none)
@@ -10,8 +12,11 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
 #include "editor/FindDialog.h"
+#include "editor/ScriptCheck.h"
+#include "editor/ScriptHighlighter.h"
 #include "wizard/Layers.h"
 #include "wizard/ScriptBuffer.h"
 #include "wizard/StartPage.h"
@@ -21,9 +26,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include <algorithm>
@@ -73,6 +82,66 @@ void press(QAbstractButton *button)
         fail("a button to press is missing or disabled");
     button->click();
     QCoreApplication::processEvents();
+}
+
+// Types into the script view as the player does: key press and release, then the repaint.
+void typeKey(QPlainTextEdit *editor, int key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(editor, &press);
+    QCoreApplication::sendEvent(editor, &release);
+    QCoreApplication::processEvents();
+}
+
+// The check of the script view in the 1 MiB script: every line read again (as when the
+// view is first checked), every line coloured again, and keys typed at the ends of binding
+// lines all over the script, so that each key changes a binding that others follow.
+void measureCheck(MainWindow &window)
+{
+    CheckTools &tools = window.checkTools();
+    ScriptCheck *check = tools.check();
+    QElapsedTimer timer;
+    timer.start();
+    check->setVersion(Game::Version::Et260b);
+    report("check_full_ms", millisecondsSince(timer));
+    timer.restart();
+    tools.highlighter()->refresh();
+    QCoreApplication::processEvents();
+    report("colour_full_ms", millisecondsSince(timer));
+    settle();
+
+    QPlainTextEdit *editor = window.editor();
+    editor->setFocus();
+    QTextDocument *document = editor->document();
+    const int lines = document->blockCount();
+    double total = 0;
+    double slowest = 0;
+    int keys = 0;
+    for (int i = 0; i < 40; ++i) {
+        // A binding line somewhere in the script; a key after its key name.
+        QTextBlock block = document->findBlockByNumber(lines / 8 + i * (lines / 50));
+        while (block.isValid() && !block.text().startsWith(QLatin1String("bind ")))
+            block = block.next();
+        if (!block.isValid())
+            fail("no binding line to type in");
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + int(block.text().indexOf(QLatin1Char(' '), 5)));
+        editor->setTextCursor(cursor);
+        QCoreApplication::processEvents();
+        // Mostly letters; every fifth key a line break, which adds a line.
+        const bool lineBreak = i % 5 == 4;
+        timer.restart();
+        typeKey(editor, lineBreak ? Qt::Key_Return : Qt::Key_X,
+                lineBreak ? QStringLiteral("\r") : QStringLiteral("x"));
+        const double ms = millisecondsSince(timer);
+        total += ms;
+        slowest = std::max(slowest, ms);
+        ++keys;
+    }
+    report("typing_keys", keys);
+    report("typing_mean_ms", total / keys);
+    report("typing_max_ms", slowest);
 }
 
 void run(BenchServices &fakes, const QString &folder)
@@ -162,6 +231,9 @@ void run(BenchServices &fakes, const QString &folder)
     report("save_ms", millisecondsSince(timer));
     if (fakes.dialogs.errorCount || QFileInfo(path).size() < scriptSize)
         fail("Save did not write the script");
+    settle();
+
+    measureCheck(*window);
 
     window->hide();
     std::fflush(stdout);
@@ -171,6 +243,8 @@ void run(BenchServices &fakes, const QString &folder)
 
 int main(int argc, char *argv[])
 {
+    // The game version the script is checked for is the bench's own, not the player's choice.
+    QStandardPaths::setTestModeEnabled(true);
     TarvexApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     QTemporaryDir temporary;
