@@ -145,8 +145,9 @@ private slots:
         QTest::newRow("semicolon in a comment, ET: Legacy")
                 << "bind F5 \"kill\" // made by me; quit" << legacy << QStringList();
         QTest::newRow("unbalanced quote")
-                << "bind F5 \"say hi; kill" << et
-                << QStringList {"1 [\"say hi; kill] This quote is not closed: the game reads the "
+                << "bind F5 \"a\"\nbind F5 \"say hi; kill" << et
+                << QStringList {"2 [F5] F5 was bound on line 1; this line replaces it",
+                                "2 [\"say hi; kill] This quote is not closed: the game reads the "
                                 "rest of the line as one word"};
         const QString longValue(1100, QLatin1Char('x'));
         QTest::newRow("command over 1023 bytes")
