@@ -41,7 +41,7 @@ ProblemsWindow::ProblemsWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(versionRow);
     layout->addWidget(m_list);
-    resize(640, 260);
+    resize(700, 260);
 
     connect(m_version, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
         emit versionChosen(Game::Version(m_version->itemData(index).toInt()));
