@@ -167,8 +167,9 @@ private:
                                    "nothing")
                             .arg(command));
         }
-        // ET 2.60b's seta, sets and setu take a value and one word more (the "unsafe" mark).
-        if (m_version == Version::Et260b && !is(command, QLatin1String("set")) && w.size() > 4) {
+        // ET 2.60b's seta, sets and setu do not join the words of a value as set does: a value
+        // of more than one word is refused or cut, so it belongs in quotes.
+        if (m_version == Version::Et260b && !is(command, QLatin1String("set")) && w.size() > 3) {
             sets = false;
             problem(spanFrom(w, 2),
                     QStringLiteral("%1: \"%2\" takes one value word; put the value in quotes")

@@ -88,7 +88,7 @@ private slots:
         const QString fine = QStringLiteral(
                 "bind F3 \"ready\"\nseta cl_run 1\n// a comment\necho made by me\n"
                 "cg_fov 90\nseta name \"Big Bad Wolf\"\nset server_motd0 Welcome to my server\n"
-                "bind F4 \"kill; say bye\"\nseta name Big Bad\necho http://x.org");
+                "bind F4 \"kill; say bye\"\necho http://x.org");
         QTest::newRow("fine, ET 2.60b") << fine << et << QStringList();
         QTest::newRow("fine, ET: Legacy") << fine << legacy << QStringList();
         QTest::newRow("unknown command")
@@ -132,14 +132,16 @@ private slots:
                                 "2 [seta] \"seta\" has no value: the game prints its usage and "
                                 "sets nothing"};
         QTest::newRow("value words, ET 2.60b")
-                << "seta nme Big Bad Wolf\nsetu name Your Nick Here" << et
+                << "seta nme Big Bad Wolf\nsetu name Your Nick Here\nseta name Big Bad" << et
                 << QStringList {"1 [nme] ET 2.60b has no setting \"nme\"",
                                 "1 [Big Bad Wolf] ET 2.60b: \"seta\" takes one value word; put "
                                 "the value in quotes",
                                 "2 [Your Nick Here] ET 2.60b: \"setu\" takes one value word; put "
-                                "the value in quotes"};
+                                "the value in quotes",
+                                "3 [Big Bad] ET 2.60b: \"seta\" takes one value word; put the "
+                                "value in quotes"};
         QTest::newRow("value words, ET: Legacy")
-                << "seta nme Big Bad Wolf\nsetu name Your Nick Here" << legacy
+                << "seta nme Big Bad Wolf\nsetu name Your Nick Here\nseta name Big Bad" << legacy
                 << QStringList {"1 [nme] ET: Legacy has no setting \"nme\"; this line only makes "
                                 "a new variable"};
         QTest::newRow("semicolon in a comment, ET 2.60b")
