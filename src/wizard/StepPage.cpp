@@ -42,7 +42,8 @@ QPushButton *StepPage::setNextButton(int step)
     m_next->setFocusPolicy(Qt::NoFocus);
     m_next->setAutoDefault(false);
     PageKit::setHint(m_next, info.nextHint);
-    m_next->setAccessibleName(info.nextCaption);
+    // The button is named as it reads, without the mnemonic's marker.
+    m_next->setAccessibleName(QString(info.nextCaption).remove(QLatin1Char('&')));
     m_bottom->addWidget(m_next, 0, Qt::AlignRight | Qt::AlignBottom);
     connect(m_next, &QPushButton::clicked, this, &StepPage::nextClicked);
     return m_next;

@@ -21,7 +21,8 @@ public:
     virtual QStringList lines() const { return {}; }
 
     // The Next button of the start screen (0) or of an option step (1 to 9), named, captioned
-    // and hinted as the step table says. Clicked with the mouse only, it takes no keyboard focus.
+    // and hinted as the step table says. It takes no keyboard focus, so that the player's typing
+    // stays in the fields; its mnemonic (Alt+S, Alt+N) presses it from the keyboard.
     QPushButton *setNextButton(int step);
     QPushButton *nextButton() const { return m_next; }
 

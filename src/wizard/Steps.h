@@ -7,9 +7,9 @@
 
 // The wizard's screens in the order the player goes through them: the start screen (0) and the
 // nine option steps (1 to 9). Each has the layer that shows it, its Next button (the button's
-// objectName, caption and hint), the trigger that button starts, and the title the step writes
-// in its heading under Style 1. The start screen writes the script header, unframed; step 2
-// writes no lines at its Next, so it has no title.
+// objectName, caption with "&" before its mnemonic letter, and hint), the trigger that button
+// starts, and the title the step writes in its heading under Style 1. The start screen writes
+// the script header, unframed; step 2 writes no lines at its Next, so it has no title.
 struct StepInfo
 {
     int number;
