@@ -21,8 +21,24 @@ void setHint(QWidget *widget, const QString &hint)
 void nameAfter(QWidget *control, const QString &labelText, QLabel *label)
 {
     control->setAccessibleName(labelText.trimmed());
+    if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(labelText.trimmed());
     if (label)
         label->setBuddy(control);
+}
+
+QString enableBoxName(const QString &labelText)
+{
+    QString caption = labelText.trimmed();
+    if (caption.endsWith(QLatin1Char(':')))
+        caption.chop(1);
+    return QStringLiteral("Use ") + caption.trimmed();
+}
+
+void chainTabOrder(const QList<QWidget *> &widgets)
+{
+    for (int i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }
 
 Group group(const QString &objectName, const QString &caption)

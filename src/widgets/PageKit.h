@@ -19,8 +19,18 @@ namespace PageKit {
 void setHint(QWidget *widget, const QString &hint);
 
 // Names a control after the label that describes it, for screen readers and for tests; the
-// label becomes the control's buddy when given.
+// label becomes the control's buddy when given. An editable combo box's edit field gets the
+// same name.
 void nameAfter(QWidget *control, const QString &labelText, QLabel *label = nullptr);
+
+// The name of a row's enable box, the check box beside its value that decides whether the row
+// is written at all: "Use Allow Late Joins" for the row "Allow Late Joins:". It tells the box
+// apart from the value, which is named after the row itself.
+QString enableBoxName(const QString &labelText);
+
+// Makes the Tab key go through `widgets` in this order, one after the other; the first one
+// keeps its place among the screen's other controls.
+void chainTabOrder(const QList<QWidget *> &widgets);
 
 // A framed group with a caption bar along its top edge ("// Move"); its rows go into the grid.
 struct Group

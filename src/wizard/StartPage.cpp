@@ -31,12 +31,13 @@ StartPage::StartPage(QWidget *parent)
     grid->setColumnStretch(2, 1);
     int row = 0;
 
-    // A check box without a caption, its row label, and the edit the label names.
+    // A check box without a caption, its row label, and the edit the label names; the box is
+    // the row's enable box when there is an edit.
     auto addRow = [&](QCheckBox *box, const QString &labelText, QLineEdit *edit) {
         QLabel *rowLabel = label(labelText);
         grid->addWidget(box, row, 0);
         grid->addWidget(rowLabel, row, 1);
-        nameAfter(box, labelText);
+        nameAfter(box, edit ? enableBoxName(labelText) : labelText);
         if (edit) {
             nameAfter(edit, labelText, rowLabel);
             grid->addWidget(edit, row, 2);
@@ -74,7 +75,7 @@ StartPage::StartPage(QWidget *parent)
     QLabel *notesLabel = label(QStringLiteral("Add notes in the top of the cfg:"));
     grid->addWidget(m_notesEnabled, row, 0);
     grid->addWidget(notesLabel, row, 1, 1, 2);
-    nameAfter(m_notesEnabled, notesLabel->text());
+    nameAfter(m_notesEnabled, enableBoxName(notesLabel->text()));
     ++row;
     nameAfter(m_notes, notesLabel->text(), notesLabel);
     grid->addWidget(m_notes, row, 1, 1, 2);

@@ -185,7 +185,7 @@ private slots:
         QVERIFY(!h.find<QCheckBox>(QStringLiteral("chkCopyright"))->isChecked());
         QVERIFY(h.find<QLineEdit>(QStringLiteral("edNotes"))->text().endsWith("16KB. "));
         QCOMPARE(h.find<QCheckBox>(QStringLiteral("chkName"))->accessibleName(),
-                 QStringLiteral("CFG Name:"));
+                 QStringLiteral("Use CFG Name"));
         QCOMPARE(h.find<QCheckBox>(QStringLiteral("chkName"))->statusTip(),
                  QStringLiteral("do you whant to use this?"));
     }

@@ -53,7 +53,7 @@ GamePage::GamePage(const QCheckBox *scriptNameEnabled, QWidget *parent)
                                QStringLiteral("Player Alias (Nick Name)"), QString());
     PageKit::nameAfter(m_nick, nickLabel, nick);
     m_nickEnabled = PageKit::checkBox(QStringLiteral("CheckBox1"), true, QStringLiteral("enable?"),
-                                      QStringLiteral("chkName"), QStringLiteral("chkName"));
+                                      PageKit::enableBoxName(nickLabel), QStringLiteral("chkName"));
     auto *nickRow = new QHBoxLayout;
     nickRow->setSpacing(8);
     nickRow->addWidget(m_nick, 1);

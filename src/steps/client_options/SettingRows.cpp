@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <utility>
+
 namespace ClientOptions {
 
 namespace {
@@ -123,13 +126,32 @@ SettingRows::SettingRows(std::vector<Setting> settings, QGridLayout *grid)
             grid->setRowMinimumHeight(setting.row, rowHeight);
             if (!setting.useBox.isEmpty()) {
                 use = PageKit::checkBox(setting.useBox, true, useHint,
-                                        QStringLiteral("Use? ") + setting.label.trimmed(),
+                                        PageKit::enableBoxName(setting.label),
                                         QStringLiteral("Use?"));
                 grid->addWidget(use, setting.row, column + 2, Qt::AlignLeft);
             }
         }
         m_rows.push_back({std::move(setting), control, use});
     }
+
+    // The Tab key follows the screen, whatever order the lines are written in: each column top
+    // to bottom, the columns left to right, and in a row the value before its "Use?" box.
+    std::vector<const Row *> onScreen;
+    for (const Row &row : m_rows) {
+        if (row.control)
+            onScreen.push_back(&row);
+    }
+    std::stable_sort(onScreen.begin(), onScreen.end(), [](const Row *a, const Row *b) {
+        return std::make_pair(a->setting.column, a->setting.row)
+                < std::make_pair(b->setting.column, b->setting.row);
+    });
+    QList<QWidget *> tabOrder;
+    for (const Row *row : onScreen) {
+        tabOrder << row->control;
+        if (row->use)
+            tabOrder << row->use;
+    }
+    PageKit::chainTabOrder(tabOrder);
 }
 
 QString SettingRows::value(const Row &row) const

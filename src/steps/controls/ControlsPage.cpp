@@ -83,8 +83,8 @@ ControlsPage::ControlsPage(QWidget *parent)
             const QString labelText = QLatin1String(row.label);
             const QString inputName = QLatin1String(row.input);
 
-            QCheckBox *check
-                    = checkBox(QLatin1String(row.box), true, QLatin1String(row.boxHint), labelText);
+            QCheckBox *check = checkBox(QLatin1String(row.box), true, QLatin1String(row.boxHint),
+                                        enableBoxName(labelText));
             QLabel *rowLabel = label(labelText);
             QWidget *inputWidget;
             QLineEdit *input;

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <map>
+#include <numeric>
+#include <utility>
 
 namespace {
 
@@ -47,7 +49,12 @@ ServerPage::ServerPage(QWidget *parent)
     using Alignment = std::pair<int, bool>;
     std::map<Group, Alignment> alignmentOf;
     std::map<int, QFrame *> lastOfColumn;
+    // Groups in the order they are listed: column by column, each column top to bottom.
+    std::map<Group, int> placeOf;
+    std::map<Group, QString> captionOf;
     for (const GroupInfo &info : groups()) {
+        placeOf.emplace(info.group, int(placeOf.size()));
+        captionOf[info.group] = QLatin1String(info.caption).mid(3); // without "// "
         const PageKit::Group g
                 = PageKit::group(QLatin1String(info.objectName), QLatin1String(info.caption));
         g.grid->setColumnStretch(ValueColumn, 1);
@@ -61,18 +68,27 @@ ServerPage::ServerPage(QWidget *parent)
     for (const auto &[c, frame] : lastOfColumn)
         column[c]->setStretchFactor(frame, 1);
 
+    // A caption that two groups share ("Mute Spectators:") names its controls after the group
+    // too, so that a screen reader tells them apart.
+    std::map<QString, int> captionCount;
+    for (const Row &row : rows())
+        ++captionCount[QString::fromUtf8(row.label)];
+
     std::map<Alignment, int> labelWidth;
     m_controls.reserve(rows().size());
     for (const Row &row : rows()) {
         QGridLayout *grid = grids.at(row.group);
         const QString label = QString::fromUtf8(row.label);
+        const QString name = captionCount.at(label) > 1
+                ? captionOf.at(row.group) + QLatin1Char(' ') + label
+                : label;
         Controls controls;
 
-        controls.enable = PageKit::checkBox(QLatin1String(row.enableBox), row.enableChecked,
-                                            QLatin1String(row.enableHint), label);
+        controls.enable
+                = PageKit::checkBox(QLatin1String(row.enableBox), row.enableChecked,
+                                    QLatin1String(row.enableHint), PageKit::enableBoxName(name));
         controls.enable->setFixedHeight(rowHeight);
         auto *text = PageKit::label(label);
-        text->setBuddy(controls.enable);
         text->setFixedHeight(rowHeight);
         int &widest = labelWidth[alignmentOf.at(row.group)];
         widest = std::max(widest, text->sizeHint().width());
@@ -81,15 +97,16 @@ ServerPage::ServerPage(QWidget *parent)
         const QString initial = QString::fromUtf8(row.valueDefault);
         if (row.kind == Value::Edit) {
             controls.edit = PageKit::lineEdit(QLatin1String(row.valueControl), initial,
-                                              QLatin1String(row.valueHint), label);
+                                              QLatin1String(row.valueHint), name);
             value = controls.edit;
         } else {
             controls.flag
                     = PageKit::checkBox(QLatin1String(row.valueControl), initial == flagText(true),
-                                        QLatin1String(row.valueHint), label);
+                                        QLatin1String(row.valueHint), name);
             value = controls.flag;
         }
         value->setFixedHeight(rowHeight);
+        text->setBuddy(value);
 
         grid->addWidget(controls.enable, row.screenRow, EnableColumn);
         grid->addWidget(text, row.screenRow, LabelColumn);
@@ -99,6 +116,23 @@ ServerPage::ServerPage(QWidget *parent)
             grid->addWidget(PageKit::label(QLatin1String(row.after)), row.screenRow, UnitColumn);
         m_controls.push_back(controls);
     }
+
+    // The Tab key follows the screen, whatever order the lines are written in: group after
+    // group, each group's rows top to bottom, a row's enable box before its value.
+    std::vector<std::size_t> onScreen(rows().size());
+    std::iota(onScreen.begin(), onScreen.end(), 0);
+    auto place = [&](std::size_t i) {
+        return std::make_pair(placeOf.at(rows()[i].group), rows()[i].screenRow);
+    };
+    std::stable_sort(onScreen.begin(), onScreen.end(),
+                     [&](std::size_t a, std::size_t b) { return place(a) < place(b); });
+    QList<QWidget *> tabOrder;
+    for (std::size_t i : onScreen) {
+        const Controls &controls = m_controls[i];
+        tabOrder << controls.enable;
+        tabOrder << (controls.edit ? static_cast<QWidget *>(controls.edit) : controls.flag);
+    }
+    PageKit::chainTabOrder(tabOrder);
 
     // The values of a column start at one line, across its groups.
     for (const GroupInfo &info : groups())
