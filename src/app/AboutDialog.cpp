@@ -5,23 +5,66 @@
 #include "widgets/Pictures.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 namespace {
 
-// A label that reacts to a click like a link.
-QLabel *linkLabel(const char *name, const QString &text)
+// A label that works like a link: a click opens it, and so do Enter and Space while it has the
+// keyboard focus (Tab reaches it), instead of the box's default button.
+class LinkLabel : public QLabel
 {
-    auto *label = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text));
-    label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(text);
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    label->setCursor(Qt::PointingHandCursor);
-    return label;
-}
+public:
+    // `name` is what a screen reader says: the row's caption with the link's text.
+    LinkLabel(const char *objectName, const QString &text, const QString &name)
+        : QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text))
+        , m_text(text)
+    {
+        setObjectName(QLatin1String(objectName));
+        setAccessibleName(name);
+        setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+        setFocusPolicy(Qt::StrongFocus);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            emit linkActivated(QStringLiteral("#"));
+            event->accept();
+            break;
+        default:
+            QLabel::keyPressEvent(event);
+        }
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        // The focus frame around the link's text, for whoever follows the keyboard.
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect
+                = style()->itemTextRect(fontMetrics(), contentsRect(), alignment(), true, m_text)
+                          .adjusted(-2, 0, 2, 0);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+
+private:
+    QString m_text;
+};
 
 } // namespace
 
@@ -59,10 +102,12 @@ AboutDialog::AboutDialog(Desktop &desktop, QWidget *parent)
     grid->setVerticalSpacing(4);
     grid->addWidget(new QLabel(QStringLiteral("Contact:")), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("Forum support:")), 1, 0);
-    QLabel *forums = linkLabel("Label5", QStringLiteral("Click here!"));
+    QLabel *forums = new LinkLabel("Label5", QStringLiteral("Click here!"),
+                                   QStringLiteral("Forum support: Click here!"));
     grid->addWidget(forums, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Qel Website:")), 2, 0);
-    QLabel *site = linkLabel("Label2", QStringLiteral("Click Here!"));
+    QLabel *site = new LinkLabel("Label2", QStringLiteral("Click Here!"),
+                                 QStringLiteral("Qel Website: Click Here!"));
     grid->addWidget(site, 2, 1);
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
@@ -73,6 +118,8 @@ AboutDialog::AboutDialog(Desktop &desktop, QWidget *parent)
     close->setObjectName(QStringLiteral("BitBtn1"));
     close->setDefault(true);
     layout->addWidget(close, 0, Qt::AlignHCenter);
+    // The box opens with Close in focus, so that Enter closes it; Tab goes on to the links.
+    close->setFocus();
 
     connect(forums, &QLabel::linkActivated, this, &AboutDialog::openForums);
     connect(site, &QLabel::linkActivated, this, &AboutDialog::openWebsite);
