@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -227,11 +228,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void MainWindow::updateLockIndicators()
+void MainWindow::updateLockIndicators(const QKeyEvent &press)
 {
+    // A lock key's own press tells what its lock is once pressed; the platform may still report
+    // the state from before while the press is handled.
     KeyLocks &locks = *m_services.keyLocks;
-    m_bars.capsPanel->setText(locks.capsLock() ? QStringLiteral("Caps") : QString());
-    m_bars.numPanel->setText(locks.numLock() ? QStringLiteral("Num") : QString());
+    const bool caps
+            = press.key() == Qt::Key_CapsLock ? locks.lockAfterPress(press) : locks.capsLock();
+    const bool num = press.key() == Qt::Key_NumLock ? locks.lockAfterPress(press) : locks.numLock();
+    m_bars.capsPanel->setText(caps ? QStringLiteral("Caps") : QString());
+    m_bars.numPanel->setText(num ? QStringLiteral("Num") : QString());
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -244,7 +250,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         auto *widget = qobject_cast<QWidget *>(watched);
         // Seen before the focused control; never consumed.
         if (widget && widget->window() == this)
-            updateLockIndicators();
+            updateLockIndicators(*static_cast<QKeyEvent *>(event));
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+class QKeyEvent;
 class QPlainTextEdit;
 class QTimer;
 class CheckTools;
@@ -58,7 +59,7 @@ private:
     // The close guard: asks before work would be lost; true when the window may close.
     bool maybeClose();
     // Shown at every key press in this window, before the focused control sees it.
-    void updateLockIndicators();
+    void updateLockIndicators(const QKeyEvent &press);
 
     void createClientArea();
     // Builds the next screen not built yet, one per turn of the event loop, once the window

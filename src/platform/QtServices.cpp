@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,6 +12,7 @@
 #ifdef TARVEX_HAVE_X11
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 #endif
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -99,13 +101,36 @@ public:
     }
 #endif
 
+    bool lockAfterPress(const QKeyEvent &press) override
+    {
+#ifdef TARVEX_HAVE_X11
+        // An X key event carries the modifier and lock state from just before it: the press
+        // turns its own lock over.
+        if (Display *display = x11Display()) {
+            const KeySym lock = press.key() == Qt::Key_CapsLock ? XK_Caps_Lock : XK_Num_Lock;
+            const unsigned int mask = XkbKeysymToModifiers(display, lock);
+            if (mask)
+                return !(press.nativeModifiers() & mask);
+        }
+#endif
+        // Elsewhere the platform has turned the lock over by the time the press is handled.
+        return KeyLocks::lockAfterPress(press);
+    }
+
 private:
+#ifdef TARVEX_HAVE_X11
+    static Display *x11Display()
+    {
+        auto *x11
+                = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+        return x11 ? x11->display() : nullptr;
+    }
+#endif
+
     static bool indicator(const char *name)
     {
 #ifdef TARVEX_HAVE_X11
-        auto *x11
-                = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-        Display *display = x11 ? x11->display() : nullptr;
+        Display *display = x11Display();
         if (!display)
             return false;
         Bool on = False;
@@ -127,6 +152,11 @@ public:
 };
 
 } // namespace
+
+bool KeyLocks::lockAfterPress(const QKeyEvent &press)
+{
+    return press.key() == Qt::Key_CapsLock ? capsLock() : numLock();
+}
 
 Services Services::platform()
 {

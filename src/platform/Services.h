@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
+class QKeyEvent;
 class QPrinter;
 class QUrl;
 class QWidget;
@@ -42,6 +43,11 @@ public:
     virtual ~KeyLocks() = default;
     virtual bool capsLock() = 0;
     virtual bool numLock() = 0;
+    // Whether the lock of a lock key (Caps Lock, Num Lock) is on once `press`, a press of that
+    // key, has taken effect, read from the key event itself: while the press is handled the
+    // platform may not report it yet (X11 turns a lock off only when its key is released).
+    // By default, the state the platform reports now.
+    virtual bool lockAfterPress(const QKeyEvent &press);
 };
 
 class Clock

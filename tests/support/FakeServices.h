@@ -52,10 +52,14 @@ public:
 class FakeKeyLocks : public KeyLocks
 {
 public:
+    // What the platform reports now.
     bool caps = false;
     bool num = false;
+    // What a lock key's press tells of its own lock.
+    bool afterPress = false;
     bool capsLock() override { return caps; }
     bool numLock() override { return num; }
+    bool lockAfterPress(const QKeyEvent &) override { return afterPress; }
 };
 
 class FakeClock : public Clock
