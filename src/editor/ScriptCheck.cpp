@@ -265,3 +265,16 @@ QVector<ScriptCheck::Entry> ScriptCheck::allProblems() const
     }
     return entries;
 }
+
+QTextBlock ScriptCheck::firstBinding(const QString &key,
+                                     const std::function<bool(const QTextBlock &)> &wanted) const
+{
+    const auto keyBindings = m_index->bindings.find(key);
+    if (keyBindings == m_index->bindings.end())
+        return QTextBlock();
+    for (const BindingRef &binding : keyBindings->second) {
+        if (wanted(binding.line->block))
+            return binding.line->block;
+    }
+    return QTextBlock();
+}

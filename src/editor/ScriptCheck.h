@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 class QTextDocument;
@@ -43,6 +44,11 @@ public:
     };
     // Every problem of the script, line by line.
     QVector<Entry> allProblems() const;
+
+    // The first line, in the order of the script, that binds `key` (in the form of
+    // Game::canonicalKey) and that `wanted` accepts; an invalid block when there is none.
+    QTextBlock firstBinding(const QString &key,
+                            const std::function<bool(const QTextBlock &)> &wanted) const;
 
 signals:
     // After the lines of an edit were read again: `others` are lines outside the edit whose
