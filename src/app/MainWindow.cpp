@@ -90,6 +90,8 @@ MainWindow::MainWindow(Services services, QWidget *parent)
 
     m_tools = new EditorTools(m_editor, m_bars.linePanel, m_bars.positionPanel, m_services, this);
     m_checkTools = new CheckTools(m_editor, m_bars.hintPanel, this);
+    // The key fields of the screens look up the keys the script binds in the script's check.
+    addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
     m_savedText = m_buffer->text();
 
     TarvexApplication::setErrorSink([this](const QString &message) {
@@ -136,7 +138,6 @@ void MainWindow::createClientArea()
             [this](Command command, bool enabled) { m_bars.setEnabled(command, enabled); }, this);
     m_wizard->layers().setBackground(background);
     m_wizard->layers().setWidget(Layer::Editor, m_editor);
-    addStepScreens(*m_wizard, *m_buffer, m_client);
 }
 
 LayerStack &MainWindow::layers() const

@@ -2,8 +2,10 @@
 
 class QWidget;
 class ScriptBuffer;
+class ScriptCheck;
 class Wizard;
 
 // Gives the wizard the screens it shows: the start screen and the screen of each option step,
-// built in the window's client area.
-void addStepScreens(Wizard &wizard, ScriptBuffer &buffer, QWidget *clientArea);
+// built in the window's client area. Their key fields look up the keys the script binds in
+// `check`, the check of the script view.
+void addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QWidget *clientArea);

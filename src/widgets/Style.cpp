@@ -29,6 +29,9 @@ QPushButton[tarvexRole="next"]:pressed { background: #1f2d3d; }
 QLineEdit[tarvexRole="key"] {
     border: none; background: #eef2f6; padding: 0 3px; font-weight: bold;
 }
+QLineEdit[keyProblem="true"] {
+    color: #a61b1b; selection-color: #ffffff; selection-background-color: #a61b1b;
+}
 QLabel[tarvexRole="panel"] { border: 1px solid #c3c9d0; padding: 0; font-size: 11px; }
 QPlainTextEdit#Editor { background: #ffffff; color: #5a5a5a; }
 )");

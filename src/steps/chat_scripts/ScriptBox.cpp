@@ -60,12 +60,12 @@ QLineEdit *ScriptBox::addField(const QString &objectName, const QString &labelTe
     return edit;
 }
 
-QLineEdit *ScriptBox::addKeyField(const QString &objectName, const QString &labelText,
-                                  const QString &text, const QString &hint)
+KeyField *ScriptBox::addKeyField(const QString &objectName, const QString &labelText,
+                                 const QString &text, const QString &hint)
 {
-    QLineEdit *edit = addField(objectName, labelText, text, hint);
-    KeyField::explainUnbindable(edit);
-    return edit;
+    auto *field = new KeyField(objectName, text, hint);
+    addRow(labelText, field);
+    return field;
 }
 
 void ScriptBox::addRow(const QString &labelText, QWidget *control)

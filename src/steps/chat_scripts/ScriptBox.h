@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class KeyField;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
@@ -26,9 +27,9 @@ public:
     // A labelled single-line edit, named after the box and its label.
     QLineEdit *addField(const QString &objectName, const QString &labelText, const QString &text,
                         const QString &hint);
-    // The same for a field holding the key of a bind line: its hint says when it cannot be bound.
-    QLineEdit *addKeyField(const QString &objectName, const QString &labelText, const QString &text,
-                           const QString &hint);
+    // The same for a field holding the key of a bind line.
+    KeyField *addKeyField(const QString &objectName, const QString &labelText, const QString &text,
+                          const QString &hint);
     // A labelled control built elsewhere, named after the box and its label.
     void addRow(const QString &labelText, QWidget *control);
     // A widget on a row of its own at the right edge (an Add button).

@@ -3,6 +3,8 @@
 #include "game/ScriptText.h"
 #include "steps/chat_scripts/ScriptBox.h"
 #include "steps/chat_scripts/ScriptLines.h"
+#include "steps/controls/KeyCheck.h"
+#include "steps/controls/KeyField.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -15,7 +17,7 @@ const QString keyLabel = QStringLiteral("Key:");
 constexpr int columnCount = 3;
 } // namespace
 
-Scripts1Page::Scripts1Page(QWidget *parent)
+Scripts1Page::Scripts1Page(KeyCheck &keys, QWidget *parent)
     : StepPage(QStringLiteral("pnlScripts1"), QStringLiteral("// Scripts part1"), parent)
 {
     ScriptBox fov(QStringLiteral("pnlFov"), QStringLiteral("// Fov Selector"),
@@ -80,6 +82,27 @@ Scripts1Page::Scripts1Page(QWidget *parent)
     m_volumeDownKey
             = volume.addKeyField(QStringLiteral("edVolume1"), QStringLiteral("- Volume:"),
                                  QString(), QStringLiteral("select key to decrease volume"));
+
+    using namespace ScriptLines;
+    const struct
+    {
+        KeyField *field;
+        QCheckBox *enable;
+        const char *command;
+    } keyRows[] = {
+            {m_turnKey, m_turnEnabled, turnCommand},
+            {m_gunKey, m_gunEnabled, gunCommand},
+            {m_smokeKey, m_smokeEnabled, smokeCommand},
+            {m_rainKey, m_rainEnabled, rainCommand},
+            {m_crosshairKey, m_crosshairEnabled, crosshairCommand},
+            {m_recordKey, m_recordEnabled, recordCommand},
+            {m_gammaUpKey, m_gammaEnabled, gammaUpCommand},
+            {m_gammaDownKey, m_gammaEnabled, gammaDownCommand},
+            {m_volumeUpKey, m_volumeEnabled, volumeUpCommand},
+            {m_volumeDownKey, m_volumeEnabled, volumeDownCommand},
+    };
+    for (const auto &row : keyRows)
+        keys.add(3, row.field, row.enable, QLatin1String(row.command));
 
     // Three rows of three boxes, in the order the scripts are written.
     auto *boxes = new QGridLayout;

@@ -3,6 +3,8 @@
 #include "game/ScriptText.h"
 #include "steps/chat_scripts/ScriptBox.h"
 #include "steps/chat_scripts/ScriptLines.h"
+#include "steps/controls/KeyCheck.h"
+#include "steps/controls/KeyField.h"
 #include "widgets/PageKit.h"
 
 #include <QCheckBox>
@@ -18,7 +20,7 @@ const QString keyLabel = QStringLiteral("Key:");
 const QString walkHint = QStringLiteral("select key to walk until button is pressed again");
 } // namespace
 
-Scripts2Page::Scripts2Page(QWidget *parent)
+Scripts2Page::Scripts2Page(KeyCheck &keys, QWidget *parent)
     : StepPage(QStringLiteral("pnlScripts2"), QStringLiteral("// Scripts part2"), parent)
 {
     ScriptBox jump(QStringLiteral("pnlJump"), QStringLiteral("// Jump Script"),
@@ -54,6 +56,14 @@ Scripts2Page::Scripts2Page(QWidget *parent)
     m_artilleryKey = art.addKeyField(QStringLiteral("edArt"), keyLabel, QString(),
                                      QStringLiteral("select a key to auto send Atrillery"));
 
+    using namespace ScriptLines;
+    keys.add(4, m_jumpKey, m_jumpEnabled, QLatin1String(jumpCommand));
+    keys.add(4, m_crouchKey, m_crouchEnabled, QLatin1String(crouchCommand));
+    keys.add(4, m_killKey, m_killEnabled, [this] { return killBinding(); });
+    keys.add(4, m_walkKey, m_walkEnabled, QLatin1String(walkCommand));
+    keys.add(4, m_artilleryKey, m_artilleryEnabled, QLatin1String(artilleryCommand));
+    connect(m_killMessage, &QLineEdit::textChanged, &keys, [&keys] { keys.recheck(4); });
+
     // Three boxes above, two wider ones below, in the order the scripts are written.
     auto *boxes = new QGridLayout;
     boxes->setHorizontalSpacing(8);
@@ -67,7 +77,7 @@ Scripts2Page::Scripts2Page(QWidget *parent)
         boxes->setColumnStretch(column, 1);
     body()->addLayout(boxes);
 
-    // Nothing checks keys against the rest of the script; the warning is the only guard.
+    // The player's own reminder; the key fields show a key bound twice as it is typed.
     auto *warning = new QVBoxLayout;
     warning->setSpacing(0);
     warning->setContentsMargins(2, 8, 2, 0);
@@ -99,14 +109,18 @@ QStringList Scripts2Page::lines() const
         out << bindLine(m_jumpKey->text(), QLatin1String(jumpCommand)) << block(jumpLines);
     if (m_crouchEnabled->isChecked())
         out << bindLine(m_crouchKey->text(), QLatin1String(crouchCommand)) << block(crouchLines);
-    // The say text must not end the binding's quotes nor start a command of its own.
     if (m_killEnabled->isChecked())
-        out << bindLine(m_killKey->text(),
-                        QLatin1String(killCommand) + Game::bindingText(m_killMessage->text()));
+        out << bindLine(m_killKey->text(), killBinding());
     if (m_walkEnabled->isChecked())
         out << bindLine(m_walkKey->text(), QLatin1String(walkCommand));
     if (m_artilleryEnabled->isChecked())
         out << block(artilleryLines)
             << bindLine(m_artilleryKey->text(), QLatin1String(artilleryCommand));
     return out;
+}
+
+// The say text must not end the binding's quotes nor start a command of its own.
+QString Scripts2Page::killBinding() const
+{
+    return QLatin1String(ScriptLines::killCommand) + Game::bindingText(m_killMessage->text());
 }

@@ -2,6 +2,8 @@
 
 #include "game/ScriptText.h"
 #include "steps/chat_scripts/ScriptBox.h"
+#include "steps/controls/KeyCheck.h"
+#include "steps/controls/KeyField.h"
 #include "widgets/PageKit.h"
 #include "wizard/ScriptBuffer.h"
 
@@ -85,7 +87,7 @@ const QStringList &VSaysPage::vsayItems()
     return items;
 }
 
-VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
+VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
     : StepPage(QStringLiteral("pnlVSays"), QStringLiteral("// Says and Vsays"), parent)
     , m_buffer(buffer)
 {
@@ -128,7 +130,7 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
     boxes->addWidget(says.frame(), 1);
     body()->addLayout(boxes);
 
-    // Nothing checks keys against the rest of the script; the warning is the only guard.
+    // The player's own reminder; the key fields show a key bound twice as it is typed.
     QLabel *warningTitle = label(QStringLiteral("WARNING!!"));
     warningTitle->setProperty("tarvexRole", QStringLiteral("warning"));
     QLabel *warningText = note(QStringLiteral(
@@ -140,6 +142,12 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
     body()->addWidget(warningText);
     body()->addStretch(1);
 
+    // Both keys are bound at every press of Add: they count as written rows.
+    keys.add(2, m_vsayKey, nullptr, [this] { return vsayCommand(); });
+    keys.add(2, m_sayKey, nullptr, [this] { return sayCommand(); });
+    connect(m_vsayMessage, &QComboBox::editTextChanged, &keys, [&keys] { keys.recheck(2); });
+    connect(m_sayText, &QLineEdit::textChanged, &keys, [&keys] { keys.recheck(2); });
+
     connect(addVsayButton, &QPushButton::clicked, this, &VSaysPage::addVsay);
     connect(addSayButton, &QPushButton::clicked, this, &VSaysPage::addSay);
 
@@ -147,16 +155,24 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, QWidget *parent)
 }
 
 // The message must not end the binding's quotes nor start a command of its own when the key is
-// pressed. A key that cannot be bound writes nothing.
+// pressed.
+QString VSaysPage::vsayCommand() const
+{
+    return QStringLiteral("vsay ") + Game::bindingText(m_vsayMessage->currentText());
+}
+
+QString VSaysPage::sayCommand() const
+{
+    return QStringLiteral("say ") + Game::bindingText(m_sayText->text());
+}
+
+// A key that cannot be bound writes nothing.
 void VSaysPage::addVsay()
 {
-    m_buffer.append(Game::bindLine(m_vsayKey->text(),
-                                   QStringLiteral("vsay ")
-                                           + Game::bindingText(m_vsayMessage->currentText())));
+    m_buffer.append(Game::bindLine(m_vsayKey->text(), vsayCommand()));
 }
 
 void VSaysPage::addSay()
 {
-    m_buffer.append(Game::bindLine(m_sayKey->text(),
-                                   QStringLiteral("say ") + Game::bindingText(m_sayText->text())));
+    m_buffer.append(Game::bindLine(m_sayKey->text(), sayCommand()));
 }

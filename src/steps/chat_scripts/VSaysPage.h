@@ -2,6 +2,8 @@
 
 #include "wizard/StepPage.h"
 
+class KeyCheck;
+class KeyField;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -12,7 +14,7 @@ class VSaysPage : public StepPage
 {
     Q_OBJECT
 public:
-    explicit VSaysPage(ScriptBuffer &buffer, QWidget *parent = nullptr);
+    VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent = nullptr);
 
     // The quick-chat messages offered, in the order the list shows them.
     static const QStringList &vsayItems();
@@ -24,9 +26,13 @@ public slots:
     void addSay();
 
 private:
+    // What each key is bound to: the message as it is written.
+    QString vsayCommand() const;
+    QString sayCommand() const;
+
     ScriptBuffer &m_buffer;
-    QLineEdit *m_vsayKey = nullptr;
+    KeyField *m_vsayKey = nullptr;
     QComboBox *m_vsayMessage = nullptr;
-    QLineEdit *m_sayKey = nullptr;
+    KeyField *m_sayKey = nullptr;
     QLineEdit *m_sayText = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "steps/client_options/MiscPage.h"
 
+#include "steps/controls/KeyCheck.h"
 #include "widgets/PageKit.h"
 
 #include <QFrame>
@@ -73,7 +74,7 @@ std::vector<Setting> miscSettings()
 
 } // namespace
 
-MiscPage::MiscPage(QWidget *parent)
+MiscPage::MiscPage(KeyCheck &keys, QWidget *parent)
     : StepPage(QStringLiteral("pnlMisc"), QStringLiteral("// Miscellaneous"), parent)
 {
     PageKit::Group settings
@@ -93,6 +94,8 @@ MiscPage::MiscPage(QWidget *parent)
     grid->setRowMinimumHeight(DividerRow, 16);
 
     m_settings = std::make_unique<ClientOptions::SettingRows>(miscSettings(), grid);
+    for (const ClientOptions::SettingRows::KeyRow &key : m_settings->keyFields())
+        keys.add(9, key.field, nullptr, key.command);
 
     body()->addWidget(settings.frame);
     body()->addStretch(1);

@@ -5,12 +5,14 @@
 
 #include <memory>
 
+class KeyCheck;
+
 // The Miscellaneous options step, the last of the wizard: client settings and the ready keys.
 class MiscPage : public StepPage
 {
     Q_OBJECT
 public:
-    explicit MiscPage(QWidget *parent = nullptr);
+    explicit MiscPage(KeyCheck &keys, QWidget *parent = nullptr);
     ~MiscPage() override;
 
     QStringList lines() const override;

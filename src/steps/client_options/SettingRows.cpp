@@ -101,12 +101,16 @@ SettingRows::SettingRows(std::vector<Setting> settings, QGridLayout *grid)
                                         setting.label);
             break;
         case Setting::Edit:
-        case Setting::Key:
             control = PageKit::lineEdit(setting.name, setting.value, setting.hint, setting.label);
             control->setFixedWidth(fieldWidth);
-            if (setting.kind == Setting::Key)
-                KeyField::explainUnbindable(static_cast<QLineEdit *>(control));
             break;
+        case Setting::Key: {
+            auto *field = new KeyField(setting.name, setting.value, setting.hint);
+            field->setFixedWidth(fieldWidth);
+            m_keyFields.push_back({field, setting.command});
+            control = field;
+            break;
+        }
         case Setting::Combo:
             control = PageKit::comboBox(setting.name, setting.items, setting.value, setting.hint,
                                         setting.label);

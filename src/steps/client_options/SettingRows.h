@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class KeyField;
 class QCheckBox;
 class QGridLayout;
 class QHBoxLayout;
@@ -61,7 +62,7 @@ Setting combo(const char *name, const char *label, const char *text, const QStri
 // A line written as it stands, with no control of its own.
 Setting fixedLine(const char *line);
 // A key bound to a command: the key as typed, the command in double quotes. A key the game
-// cannot bind writes no line, and its hint says why.
+// cannot bind writes no line.
 Setting keyBind(const char *name, const char *label, const char *key, const char *command, int row,
                 int column);
 
@@ -78,6 +79,14 @@ public:
     // does a key the game cannot bind.
     QStringList lines() const;
 
+    // The key fields among the rows, each with the command it binds its key to.
+    struct KeyRow
+    {
+        KeyField *field;
+        QString command;
+    };
+    const std::vector<KeyRow> &keyFields() const { return m_keyFields; }
+
 private:
     struct Row
     {
@@ -88,6 +97,7 @@ private:
     QString value(const Row &row) const;
 
     std::vector<Row> m_rows;
+    std::vector<KeyRow> m_keyFields;
 };
 
 // Puts a screen's row of groups at the top of its body, and below them the note that every

@@ -1,6 +1,7 @@
 #include "steps/controls/ControlsPage.h"
 
 #include "steps/controls/BindingRows.h"
+#include "steps/controls/KeyCheck.h"
 #include "steps/controls/KeyField.h"
 #include "widgets/PageKit.h"
 
@@ -36,7 +37,7 @@ QLabel *warning(const QString &text)
 
 } // namespace
 
-ControlsPage::ControlsPage(QWidget *parent)
+ControlsPage::ControlsPage(KeyCheck &keys, QWidget *parent)
     : StepPage(QStringLiteral("pnlControls"), QStringLiteral("// Options: Controls"), parent)
 {
     QVBoxLayout *columns[columnCount];
@@ -95,9 +96,11 @@ ControlsPage::ControlsPage(QWidget *parent)
                 inputWidget = combo;
                 input = combo->lineEdit();
             } else {
-                input = KeyField::create(inputName, QLatin1String(row.text),
-                                         QLatin1String(row.inputHint));
-                inputWidget = input;
+                KeyField *field = KeyField::inCapitals(inputName, QLatin1String(row.text),
+                                                       QLatin1String(row.inputHint));
+                keys.add(1, field, check, QLatin1String(row.command));
+                input = field;
+                inputWidget = field;
             }
             nameAfter(inputWidget, labelText, rowLabel);
             inputWidget->setFixedHeight(rowHeight);
@@ -114,7 +117,7 @@ ControlsPage::ControlsPage(QWidget *parent)
         first += entry.rowCount;
     }
 
-    // The step never checks for a key bound twice; this is the only guard.
+    // The player's own reminder; the key fields show a key bound twice as it is typed.
     auto *warningText = new QVBoxLayout;
     warningText->setContentsMargins(2, 0, 2, 0);
     warningText->setSpacing(0);

@@ -1,9 +1,16 @@
 #include "steps/controls/KeyField.h"
 
-#include "game/ScriptText.h"
+#include "game/KeyNames.h"
 #include "widgets/PageKit.h"
 
-#include <QLineEdit>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QWheelEvent>
+
+#include <limits>
 
 QValidator::State UpperCaseValidator::validate(QString &input, int &pos) const
 {
@@ -22,30 +29,179 @@ void UpperCaseValidator::fixup(QString &input) const
     input = input.toUpper();
 }
 
-namespace KeyField {
+namespace {
 
-QLineEdit *create(const QString &objectName, const QString &text, const QString &hint)
+bool isModifier(int key)
 {
-    QLineEdit *field = PageKit::lineEdit(objectName, QString(), hint, QString());
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt
+            || key == Qt::Key_AltGr;
+}
+
+// Shortcuts that edit the text keep doing so, also where their key has a name of its own
+// (Shift+Insert pastes, Ctrl+Insert copies).
+bool isEditingShortcut(QKeyEvent *event)
+{
+    for (const auto shortcut : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                                QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll}) {
+        if (event->matches(shortcut))
+            return true;
+    }
+    return false;
+}
+
+// The game's name of a pressed key that sets the field at once; empty for a key that edits the
+// text, and for Shift, Ctrl and Alt, which wait for their release.
+QString nameOfPress(QKeyEvent *event)
+{
+    if (isModifier(event->key()) || isEditingShortcut(event))
+        return QString();
+    return Game::keyNameFor(event->key(), event->modifiers());
+}
+
+} // namespace
+
+KeyField::KeyField(const QString &objectName, const QString &text, const QString &hint,
+                   QWidget *parent)
+    : QLineEdit(parent)
+{
+    setObjectName(objectName);
+    // No length limit of its own: QLineEdit's default is 32767 characters.
+    setMaxLength(std::numeric_limits<int>::max());
+    setText(text);
+    setCursorPosition(0);
+    const QString how = QStringLiteral("(press a key or type its name)");
+    PageKit::setHint(this, hint.isEmpty() ? how : hint + QLatin1Char(' ') + how);
+}
+
+KeyField *KeyField::inCapitals(const QString &objectName, const QString &text, const QString &hint)
+{
+    auto *field = new KeyField(objectName, QString(), hint);
     field->setProperty("tarvexRole", QStringLiteral("key"));
     field->setFrame(false);
     field->setValidator(new UpperCaseValidator(field));
     field->setText(text);
     field->setCursorPosition(0);
-    explainUnbindable(field);
     return field;
 }
 
-void explainUnbindable(QLineEdit *field)
+void KeyField::showProblem(const QString &description)
 {
-    const QString hint = field->statusTip();
-    const QString reason = QStringLiteral("(\" cannot be bound)");
-    const QString explained = hint.isEmpty() ? reason : hint + QLatin1Char(' ') + reason;
-    auto show = [field, hint, explained](const QString &text) {
-        PageKit::setHint(field, Game::canBind(text) ? hint : explained);
-    };
-    QObject::connect(field, &QLineEdit::textChanged, field, show);
-    show(field->text());
+    if (description == m_problem)
+        return;
+    m_problem = description;
+    const bool shown = !description.isEmpty();
+    if (property("keyProblem").toBool() != shown) {
+        // The style sheet gives the warning colour; it is applied again when the property changes.
+        setProperty("keyProblem", shown);
+        style()->unpolish(this);
+        style()->polish(this);
+        update();
+    }
+    setAccessibleDescription(description);
 }
 
-} // namespace KeyField
+bool KeyField::event(QEvent *event)
+{
+    // A key that sets the field is the field's own, not the window's shortcut (F3 is Find Next
+    // in the script view); nor does Alt alone take the keyboard to the menu bar.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *press = static_cast<QKeyEvent *>(event);
+        if (isModifier(press->key()) || !nameOfPress(press).isEmpty()) {
+            event->accept();
+            return true;
+        }
+        // A shortcut may take this key (Alt+N presses Next): Alt was not pressed alone.
+        m_loneModifier = 0;
+    }
+    return QLineEdit::event(event);
+}
+
+void KeyField::keyPressEvent(QKeyEvent *event)
+{
+    if (isModifier(event->key())) {
+        if (!event->isAutoRepeat())
+            m_loneModifier = event->key();
+        event->accept();
+        return;
+    }
+    m_loneModifier = 0;
+    const QString name = nameOfPress(event);
+    if (name.isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    setKey(name);
+    event->accept();
+}
+
+void KeyField::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat() && isModifier(event->key())) {
+        if (event->key() == m_loneModifier)
+            setKey(Game::keyNameFor(event->key()));
+        m_loneModifier = 0;
+        event->accept();
+        return;
+    }
+    QLineEdit::keyReleaseEvent(event);
+}
+
+// The middle and side buttons set their names; the left and right ones edit as usual (so the
+// middle button does not paste the selection either).
+void KeyField::mousePressEvent(QMouseEvent *event)
+{
+    m_loneModifier = 0;
+    const QString name = Game::keyNameFor(event->button());
+    if (name.isEmpty()) {
+        QLineEdit::mousePressEvent(event);
+        return;
+    }
+    setKey(name);
+    event->accept();
+}
+
+void KeyField::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (Game::keyNameFor(event->button()).isEmpty())
+        QLineEdit::mouseReleaseEvent(event);
+    else
+        event->accept();
+}
+
+void KeyField::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (Game::keyNameFor(event->button()).isEmpty())
+        QLineEdit::mouseDoubleClickEvent(event);
+    else
+        event->accept();
+}
+
+// The wheel sets its name only over the field that has the focus; elsewhere it scrolls on.
+void KeyField::wheelEvent(QWheelEvent *event)
+{
+    const QString name = hasFocus() ? Game::wheelKeyName(event->angleDelta().y()) : QString();
+    if (name.isEmpty()) {
+        QLineEdit::wheelEvent(event);
+        return;
+    }
+    setKey(name);
+    event->accept();
+}
+
+void KeyField::focusOutEvent(QFocusEvent *event)
+{
+    m_loneModifier = 0;
+    QLineEdit::focusOutEvent(event);
+}
+
+// As one edit the player can undo: the whole text becomes the name. The name is left selected,
+// so that what the player types or presses next replaces it, with its start in view: in a
+// narrow field, KP_RIGHTARROW must not read as RIGHTARROW.
+void KeyField::setKey(const QString &name)
+{
+    if (text() != name) {
+        selectAll();
+        insert(name);
+    }
+    setSelection(int(name.size()), -int(name.size()));
+}

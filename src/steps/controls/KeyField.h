@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QValidator>
-
-class QLineEdit;
 
 // Key names are held in capitals: whatever is typed or pasted into a key field is turned to
 // upper case on the spot. Any text is accepted, blanks and quotes included.
@@ -15,11 +14,44 @@ public:
     void fixup(QString &input) const override;
 };
 
-namespace KeyField {
-// A borderless field holding a key name, upper case, no length limit.
-QLineEdit *create(const QString &objectName, const QString &text, const QString &hint);
+// A field holding the key of a bind line. The player types the key's name, or presses the key:
+// a key that types no text (F1 to F12, arrows, the editing block, Pause, Shift, Ctrl, Alt,
+// Caps Lock, Enter, Space, every keypad key), the middle and side mouse buttons and the wheel
+// set the field to the game's name of that key. Letters, digits, Backspace, Delete, Tab, Escape,
+// the left and right buttons and the editing shortcuts (Ctrl+V, Ctrl+A, ...) edit the text.
+class KeyField : public QLineEdit
+{
+    Q_OBJECT
+public:
+    // `hint` is the row's own hint; the field's hint adds how to set it.
+    KeyField(const QString &objectName, const QString &text, const QString &hint,
+             QWidget *parent = nullptr);
 
-// Any field whose text is the key of a bind line: while it holds a text the game cannot bind
-// (a '"'), its row writes no line, and its status-bar hint says why after its own hint.
-void explainUnbindable(QLineEdit *field);
-} // namespace KeyField
+    // A borderless field holding its key in capitals, as the Controls screen has them.
+    static KeyField *inCapitals(const QString &objectName, const QString &text,
+                                const QString &hint);
+
+    // What is wrong with the key, as screen readers read it; empty when nothing is.
+    QString problem() const { return m_problem; }
+    // Shows the key in the warning colour, with `description` as the field's accessible
+    // description; an empty one shows it as usual again.
+    void showProblem(const QString &description);
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void setKey(const QString &name);
+
+    // A Shift, Ctrl or Alt key held down with no other key pressed since: it sets its name when
+    // it is released, so that Ctrl+V pastes without setting CTRL first.
+    int m_loneModifier = 0;
+    QString m_problem;
+};

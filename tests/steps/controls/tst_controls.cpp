@@ -152,8 +152,8 @@ private slots:
                               << "SPACE";
         QTest::newRow("mixed") << "kp_Enter"
                                << "KP_ENTER";
-        QTest::newRow("any text") << "no key here"
-                                  << "NO KEY HERE";
+        QTest::newRow("any text") << "no-key"
+                                  << "NO-KEY";
     }
     void typedKeysAreUpperCase()
     {
@@ -166,9 +166,7 @@ private slots:
         auto *field = h.find<QLineEdit>("edForward");
         Harness::retype(field, typed);
         QCOMPARE(field->text(), held);
-        // Several words are quoted: the game then reports an unknown key.
-        const QString key = held.contains(' ') ? '"' + held + '"' : held;
-        QCOMPARE(h.pressNext(1), QStringList {"bind " + key + " \"+forward\""});
+        QCOMPARE(h.pressNext(1), QStringList {"bind " + held + " \"+forward\""});
     }
 
     void typingInsideKeepsTheCaret()
@@ -177,9 +175,10 @@ private slots:
         h.startRun();
         auto *field = h.find<QLineEdit>("edJump1");
         Harness::retype(field, "mouse");
-        QTest::keyClick(field, Qt::Key_Home);
+        // Home and End are keys to set: the caret is placed as a click places it.
+        field->setCursorPosition(0);
         QTest::keyClicks(field, "x");
-        QTest::keyClick(field, Qt::Key_End);
+        field->setCursorPosition(field->text().size());
         QTest::keyClicks(field, "4");
         QCOMPARE(field->text(), QString("XMOUSE4"));
     }
@@ -199,11 +198,7 @@ private slots:
         // Pasted into the middle of a key.
         auto *previous = h.find<QLineEdit>("edPreviousw");
         QGuiApplication::clipboard()->setText("_aux");
-        QTest::keyClick(previous, Qt::Key_End);
-        QTest::keyClick(previous, Qt::Key_Left);
-        QTest::keyClick(previous, Qt::Key_Left);
-        QTest::keyClick(previous, Qt::Key_Left);
-        QTest::keyClick(previous, Qt::Key_Left);
+        previous->setCursorPosition(previous->text().size() - 4);
         QTest::keyClick(previous, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(previous->text(), QString("MWHEEL_AUXDOWN"));
 
