@@ -4,7 +4,9 @@
 //   - Find and Find Next through every match of a word in a script of 1 MiB;
 //   - Save of that script;
 //   - the script check in that script: a full check, colouring every line, and typing (each
-//     key's check and colours of the lines it changes, with the repaint).
+//     key's check and colours of the lines it changes, with the repaint);
+//   - then, in a new script after it, key presses in a key field of the Controls step, each
+//     checked against the 1 MiB of script before it.
 // Each handler is timed together with the repaint it causes. Prints one "name value" line per
 // figure and run:
 //   tarvex_bench_ops [RUNS] [FOLDER]   (FOLDER receives the saved script; a temporary one if none)
@@ -17,23 +19,27 @@
 #include "editor/FindDialog.h"
 #include "editor/ScriptCheck.h"
 #include "editor/ScriptHighlighter.h"
+#include "steps/controls/KeyField.h"
 #include "wizard/Layers.h"
 #include "wizard/ScriptBuffer.h"
 #include "wizard/StartPage.h"
 #include "wizard/StepPage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cstdio>
@@ -144,6 +150,41 @@ void measureCheck(MainWindow &window)
     report("typing_max_ms", slowest);
 }
 
+// One press in a key field as the player makes it, in turn: F7, keypad 5 (which the Fire Teams
+// rows bind too), the middle button and the wheel (which Next Weapon binds too).
+void pressKey(KeyField *field, int turn)
+{
+    const QPointF at(4, field->height() / 2.0);
+    switch (turn % 4) {
+    case 0:
+    case 1: {
+        const int key = turn % 4 == 0 ? Qt::Key_F7 : Qt::Key_5;
+        const Qt::KeyboardModifiers modifiers = turn % 4 == 0 ? Qt::NoModifier : Qt::KeypadModifier;
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+        QCoreApplication::sendEvent(field, &press);
+        QCoreApplication::sendEvent(field, &release);
+        break;
+    }
+    case 2: {
+        QMouseEvent press(QEvent::MouseButtonPress, at, field->mapToGlobal(at), Qt::MiddleButton,
+                          Qt::MiddleButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, field->mapToGlobal(at),
+                            Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(field, &press);
+        QCoreApplication::sendEvent(field, &release);
+        break;
+    }
+    default: {
+        QWheelEvent turn(at, field->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(field, &turn);
+        break;
+    }
+    }
+    QCoreApplication::processEvents();
+}
+
 void run(BenchServices &fakes, const QString &folder)
 {
     auto window = std::make_unique<MainWindow>(fakes.services());
@@ -234,6 +275,33 @@ void run(BenchServices &fakes, const QString &folder)
     settle();
 
     measureCheck(*window);
+    settle();
+
+    // A new script goes on after the saved one: the key fields of the Controls step check each
+    // key against the 1 MiB before it.
+    press(window->findChild<QToolButton *>(QStringLiteral("tbNew")));
+    press(window->startPage()->nextButton());
+    auto *field = window->findChild<KeyField *>(QStringLiteral("edForward"));
+    if (!field || !field->isVisible())
+        fail("the Controls step does not show its key fields");
+    QApplication::setActiveWindow(window.get());
+    field->setFocus();
+    settle();
+    const int presses = 40;
+    total = 0;
+    slowest = 0;
+    for (int i = 0; i < presses; ++i) {
+        timer.restart();
+        pressKey(field, i);
+        const double ms = millisecondsSince(timer);
+        total += ms;
+        slowest = std::max(slowest, ms);
+    }
+    if (field->text() != QLatin1String("MWHEELUP")
+        || !field->problem().startsWith(QLatin1String("MWHEELUP is also bound")))
+        fail("the key field did not take the wheel, or did not find it bound twice");
+    report("keypress_mean_ms", total / presses);
+    report("keypress_max_ms", slowest);
 
     window->hide();
     std::fflush(stdout);
