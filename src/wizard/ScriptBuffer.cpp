@@ -47,6 +47,12 @@ void ScriptBuffer::append(const QStringList &lines)
     emit appended();
 }
 
+void ScriptBuffer::replace(const QStringList &lines)
+{
+    // Setting the whole text also clears the undo history and puts the caret at the start.
+    m_editor->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
 QString ScriptBuffer::text() const
 {
     // The raw text keeps every character as typed (no-break spaces included); only the

@@ -21,6 +21,10 @@ public:
     void append(const QString &line);
     void append(const QStringList &lines);
 
+    // Replaces the whole script with `lines`, as a fresh script: the caret at the start and no
+    // earlier edit left to undo.
+    void replace(const QStringList &lines);
+
     // The whole script as it is saved: lines joined by CR LF.
     QString text() const;
 

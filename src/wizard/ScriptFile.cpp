@@ -3,9 +3,13 @@
 #include "platform/Messages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
 
 namespace {
 
@@ -14,6 +18,22 @@ QString failure(const char *verb, const QString &path, const QString &reason)
     // `Cannot create file "{full path}". {system error text}.`
     return withFullStop(QStringLiteral("Cannot %1 file \"%2\". %3")
                                 .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason));
+}
+
+// The system's code page both ways: what a save writes, an open reads back the same.
+QByteArray encode(const QString &text)
+{
+    QStringEncoder encoder(QStringConverter::System);
+    return encoder.encode(text);
+}
+
+// False when the bytes are not text in the system's code page. A byte-order mark at the start
+// is kept as a character, so that saving writes it back.
+bool decode(const QByteArray &bytes, QString *text)
+{
+    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
+    *text = decoder.decode(bytes);
+    return !decoder.hasError();
 }
 
 } // namespace
@@ -27,8 +47,7 @@ QString writeScriptFile(const QString &path, const QString &text)
 QString writeScriptFile(QSaveFile &file, const QString &text)
 {
     const QString fullPath = QFileInfo(file.fileName()).absoluteFilePath();
-    QStringEncoder encoder(QStringConverter::System);
-    const QByteArray bytes = encoder.encode(text);
+    const QByteArray bytes = encode(text);
 
     // Unbuffered: every write goes to the file system at once, so a full disk is seen here.
     // A buffered save file writes its last bytes inside commit(), which then ignores their
@@ -52,4 +71,40 @@ QString writeScriptFile(QSaveFile &file, const QString &text)
     if (!file.commit())
         return failure("write", fullPath, file.errorString());
     return QString();
+}
+
+ScriptFileContents readScriptFile(const QString &path)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    auto refused = [&fullPath](const QString &reason) {
+        return ScriptFileContents {QStringList(), failure("open", fullPath, reason)};
+    };
+    const QString tooLarge = QStringLiteral("File larger than 16 MiB");
+
+    // Before anything is read: a folder, a device or a pipe is no script (reading one may never
+    // end), and neither is a file too large for the script view.
+    const QFileInfo info(fullPath);
+    if (info.isDir())
+        return refused(qt_error_string(EISDIR));
+    if (info.exists() && !info.isFile())
+        return refused(QStringLiteral("Not a regular file"));
+    if (info.size() > largestScriptFile)
+        return refused(tooLarge);
+
+    QFile file(fullPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(file.errorString());
+    // At most one byte more than allowed: a file that grew since is still caught.
+    const QByteArray bytes = file.read(largestScriptFile + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(file.errorString());
+    if (bytes.size() > largestScriptFile)
+        return refused(tooLarge);
+
+    QString text;
+    if (!decode(bytes, &text))
+        return refused(QStringLiteral("Not text in the system's code page"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return ScriptFileContents {text.split(QLatin1Char('\n')), QString()};
 }

@@ -52,6 +52,10 @@ const std::map<Trigger, std::vector<Effect>> &table()
              {hide(Layer::Misc), show(Layer::Editor), on(Command::ToolbarSave),
               on(Command::MenuSave), on(Command::MenuPrint), on(Command::EditMenu)}},
             {Trigger::Save, {on(Command::ToolbarNew)}},
+            // An opened script is shown as if a run had just ended on it, and is saved as it is.
+            {Trigger::Open,
+             {hideAll(), show(Layer::Editor), on(Command::ToolbarSave), on(Command::MenuSave),
+              on(Command::MenuPrint), on(Command::EditMenu), on(Command::ToolbarNew)}},
     };
     return effects;
 }

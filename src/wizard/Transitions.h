@@ -21,6 +21,7 @@ enum class Trigger {
     Step8Next,
     Step9Next,
     Save, // both Save commands, once the dialog is done (confirmed or cancelled)
+    Open, // a script read from a file (File > Open..., Recent Scripts, a dropped file)
 };
 
 // The commands whose enabled state the wizard changes.
