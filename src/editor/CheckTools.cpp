@@ -3,25 +3,18 @@
 #include "editor/ProblemsWindow.h"
 #include "editor/ScriptCheck.h"
 #include "editor/ScriptHighlighter.h"
+#include "platform/Settings.h"
 #include "widgets/HintLine.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QTextBlock>
 #include <QTimer>
 
 namespace {
 
 const QString versionKey = QStringLiteral("check/gameVersion");
-
-// The player's choices live in the user's settings of the program (organisation "Tarvex").
-QString settingsName()
-{
-    return QStringLiteral("tarvex");
-}
 
 QString versionId(Game::Version version)
 {
@@ -30,16 +23,14 @@ QString versionId(Game::Version version)
 
 Game::Version savedVersion()
 {
-    const QSettings settings(QCoreApplication::organizationName(), settingsName());
-    return settings.value(versionKey).toString() == versionId(Game::Version::Legacy)
+    return programSettings()->value(versionKey).toString() == versionId(Game::Version::Legacy)
             ? Game::Version::Legacy
             : Game::Version::Et260b;
 }
 
 void saveVersion(Game::Version version)
 {
-    QSettings settings(QCoreApplication::organizationName(), settingsName());
-    settings.setValue(versionKey, versionId(version));
+    programSettings()->setValue(versionKey, versionId(version));
 }
 
 } // namespace
