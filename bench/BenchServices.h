@@ -15,10 +15,11 @@ public:
     int informationCount = 0;
     int errorCount = 0;
 
-    QString saveFileName(QWidget *, const QString &) override
+    QString saveFileName(QWidget *, const QString &, const FilePlaces &) override
     {
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
+    QString openFileName(QWidget *, const FilePlaces &) override { return QString(); }
     void information(QWidget *, const QString &, const QString &) override { ++informationCount; }
     bool confirm(QWidget *, const QString &, const QString &) override { return true; }
     void error(QWidget *, const QString &, const QString &text) override

@@ -1,6 +1,7 @@
 #include "app/CommandBars.h"
 
 #include "app/MainWindow.h"
+#include "app/ScriptFiles.h"
 #include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
 #include "widgets/Pictures.h"
@@ -51,7 +52,17 @@ void createMenus(MainWindow &w, CommandBars &bars)
     QMenu *file = addMenu(bar, "File1", QStringLiteral("&File"));
     bars.menuNew = addItem(file, "NewCFG1", QStringLiteral("New CFG"),
                            [&w] { w.newScript(Trigger::MenuNew); });
+    addItem(
+            file, "Open1", QStringLiteral("Open..."), [&w] { w.openScript(); },
+            QKeySequence(Qt::CTRL | Qt::Key_O));
     bars.menuSave = addItem(file, "SaveCFG1", QStringLiteral("Save CFG"), [&w] { w.saveScript(); });
+    // Filled each time it opens, from the list kept between runs.
+    QMenu *recent = file->addMenu(QStringLiteral("Recent Scripts"));
+    recent->setObjectName(QStringLiteral("RecentScripts1"));
+    recent->setAccessibleName(QStringLiteral("Recent Scripts"));
+    recent->menuAction()->setObjectName(QStringLiteral("RecentScriptsMenu1"));
+    QObject::connect(recent, &QMenu::aboutToShow, recent,
+                     [&w, recent] { w.scriptFiles().fillRecentMenu(recent); });
     file->addSeparator();
     addItem(file, "PrintSetup1", QStringLiteral("Print Setup"), tool(&EditorTools::printSetup));
     bars.menuPrint = addItem(file, "Print1", QStringLiteral("Print"), tool(&EditorTools::print));
@@ -142,6 +153,8 @@ void createToolBar(MainWindow &w, CommandBars &bars)
     bars.toolNew = addToolButton(bar, "tbNew", QStringLiteral("New"),
                                  QStringLiteral("Create a new config file"), QStringLiteral("new"),
                                  [&w] { w.newScript(Trigger::ToolbarNew); });
+    addToolButton(bar, "tbOpen", QStringLiteral("Open"), QStringLiteral("Open a config file"),
+                  QStringLiteral("open"), [&w] { w.openScript(); });
     bars.toolSave = addToolButton(bar, "tbSave", QStringLiteral("Save"),
                                   QStringLiteral("Save the config file"), QStringLiteral("save"),
                                   [&w] { w.saveScript(); });

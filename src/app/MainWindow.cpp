@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/Application.h"
+#include "app/ScriptFiles.h"
 #include "app/StepScreens.h"
 #include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
@@ -9,11 +10,11 @@
 #include "widgets/Pictures.h"
 #include "widgets/Style.h"
 #include "wizard/ScriptBuffer.h"
-#include "wizard/ScriptFile.h"
 #include "wizard/StartPage.h"
 #include "wizard/Wizard.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -66,10 +67,6 @@ QString clockText(const QDateTime &now)
     return locale.toString(now.time(), format.trimmed());
 }
 
-const QString closeQuestion = QStringLiteral("You selected to close the aplication\r"
-                                             "while you were editing the config file\r"
-                                             "are you sure? The config file will be lost");
-
 } // namespace
 
 MainWindow::MainWindow(Services services, QWidget *parent)
@@ -78,7 +75,6 @@ MainWindow::MainWindow(Services services, QWidget *parent)
 {
     initResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tarvex v3"));
     setWindowIcon(QIcon(svgPixmap(QStringLiteral(":/images/tarvex.svg"), QSize(64, 64))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -92,7 +88,8 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_checkTools = new CheckTools(m_editor, m_bars.hintPanel, this);
     // The key fields of the screens look up the keys the script binds in the script's check.
     addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
-    m_savedText = m_buffer->text();
+    m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard, m_bars.toolNew);
+    setAcceptDrops(true);
 
     TarvexApplication::setErrorSink([this](const QString &message) {
         m_services.dialogs->error(this, applicationTitle, message);
@@ -135,7 +132,13 @@ void MainWindow::createClientArea()
 
     m_wizard = new Wizard(
             *m_buffer,
-            [this](Command command, bool enabled) { m_bars.setEnabled(command, enabled); }, this);
+            [this](Command command, bool enabled) {
+                m_bars.setEnabled(command, enabled);
+                // New available or not: the title's mark may change with it.
+                if (m_files)
+                    m_files->scheduleTitle();
+            },
+            this);
     m_wizard->layers().setBackground(background);
     m_wizard->layers().setWidget(Layer::Editor, m_editor);
 }
@@ -173,19 +176,12 @@ void MainWindow::newScript(Trigger trigger)
 
 void MainWindow::saveScript()
 {
-    const QString path = m_services.dialogs->saveFileName(this, m_saveName);
-    if (!path.isEmpty()) {
-        m_saveName = path;
-        const QString text = m_buffer->text();
-        const QString failure = writeScriptFile(path, text);
-        if (!failure.isEmpty()) {
-            // New stays unavailable: the script is not safe anywhere yet.
-            m_services.dialogs->error(this, applicationTitle, failure);
-            return;
-        }
-        m_savedText = text;
-    }
-    m_wizard->apply(Trigger::Save);
+    m_files->save();
+}
+
+void MainWindow::openScript()
+{
+    m_files->open();
 }
 
 void MainWindow::showAbout()
@@ -213,17 +209,9 @@ void MainWindow::updateClock()
     scheduleClockTick();
 }
 
-bool MainWindow::maybeClose()
-{
-    // Ask while a run is in progress, and whenever the script holds work not saved.
-    const bool unsaved = !m_bars.toolNew->isEnabled() || m_buffer->text() != m_savedText;
-    return !unsaved
-            || m_services.dialogs->confirm(nullptr, QStringLiteral("Confirm"), closeQuestion);
-}
-
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (maybeClose())
+    if (m_files->mayDiscard())
         event->accept();
     else
         event->ignore();
@@ -241,8 +229,34 @@ void MainWindow::updateLockIndicators(const QKeyEvent &press)
     m_bars.numPanel->setText(num ? QStringLiteral("Num") : QString());
 }
 
+bool MainWindow::handleScriptDrop(QEvent *event)
+{
+    auto *drag = static_cast<QDropEvent *>(event);
+    const QString path = ScriptFiles::droppedScript(drag->mimeData());
+    if (path.isEmpty())
+        return false;
+    drag->acceptProposedAction();
+    // Opened once the drop is over: the dragging program does not wait for the questions.
+    if (event->type() == QEvent::Drop)
+        QTimer::singleShot(0, m_files, [this, path] { m_files->openFile(path); });
+    return true;
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        // Also over the controls that take dropped text themselves, such as the script view.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this && handleScriptDrop(event))
+            return true;
+        break;
+    }
+    default:
+        break;
+    }
     if (!m_screensScheduled && event->type() == QEvent::Paint && watched == centralWidget()) {
         m_screensScheduled = true;
         QTimer::singleShot(0, this, &MainWindow::buildNextScreen);

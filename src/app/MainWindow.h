@@ -14,6 +14,7 @@ class QTimer;
 class CheckTools;
 class EditorTools;
 class ScriptBuffer;
+class ScriptFiles;
 class StartPage;
 class StepPage;
 class Wizard;
@@ -33,6 +34,7 @@ public:
     QPlainTextEdit *editor() const { return m_editor; }
     EditorTools &editorTools() const { return *m_tools; }
     CheckTools &checkTools() const { return *m_checkTools; }
+    ScriptFiles &scriptFiles() const { return *m_files; }
     // The start screen and the screens of the option steps, 1 to 9. A screen is built the first
     // time it is shown or asked for.
     StartPage *startPage() const;
@@ -46,6 +48,8 @@ public slots:
     void newScript(Trigger trigger);
     // Saves the script under the name chosen in the save dialog.
     void saveScript();
+    // Shows a script chosen in the open dialog, once the close guard allows.
+    void openScript();
     void showAbout();
     void openLink(WebLink link);
     // Shows the time in the status bar; runs just after each second begins.
@@ -56,8 +60,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The close guard: asks before work would be lost; true when the window may close.
-    bool maybeClose();
+    // A single .cfg file dragged over any part of the window is opened when dropped.
+    bool handleScriptDrop(QEvent *event);
     // Shown at every key press in this window, before the focused control sees it.
     void updateLockIndicators(const QKeyEvent &press);
 
@@ -74,12 +78,8 @@ private:
     Wizard *m_wizard = nullptr;
     EditorTools *m_tools = nullptr;
     CheckTools *m_checkTools = nullptr;
+    ScriptFiles *m_files = nullptr;
     CommandBars m_bars;
     QTimer *m_clockTimer = nullptr;
     bool m_screensScheduled = false;
-
-    // The name the save dialog offers: the one confirmed last.
-    QString m_saveName;
-    // The script as last saved successfully; closing asks while the script differs from it.
-    QString m_savedText;
 };

@@ -28,22 +28,54 @@ QString forDisplay(QString text)
     return text;
 }
 
+// A file dialog for scripts, opening in the given folder, with the given places added to its
+// side bar. Qt's own dialog: a native one would ignore the side bar.
+void prepareScriptDialog(QFileDialog &dialog, const FilePlaces &places)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setNameFilter(QStringLiteral("*.CFG (*.cfg)"));
+    if (!places.folder.isEmpty())
+        dialog.setDirectory(places.folder);
+    QList<QUrl> sideBar = dialog.sidebarUrls();
+    for (const QUrl &place : places.sideBar) {
+        if (!sideBar.contains(place))
+            sideBar << place;
+    }
+    dialog.setSidebarUrls(sideBar);
+}
+
+QString chosenFile(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 class QtDialogs : public Dialogs
 {
 public:
-    QString saveFileName(QWidget *parent, const QString &suggested) override
+    QString saveFileName(QWidget *parent, const QString &suggested,
+                         const FilePlaces &places) override
     {
         QFileDialog dialog(parent);
         dialog.setObjectName(QStringLiteral("SaveDialog"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(QStringLiteral("*.CFG (*.cfg)"));
+        prepareScriptDialog(dialog, places);
         dialog.setDefaultSuffix(QStringLiteral("cfg"));
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
         if (!suggested.isEmpty())
             dialog.selectFile(suggested);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return QString();
-        return dialog.selectedFiles().constFirst();
+        return chosenFile(dialog);
+    }
+
+    QString openFileName(QWidget *parent, const FilePlaces &places) override
+    {
+        QFileDialog dialog(parent);
+        dialog.setObjectName(QStringLiteral("OpenDialog"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        prepareScriptDialog(dialog, places);
+        return chosenFile(dialog);
     }
 
     void information(QWidget *parent, const QString &caption, const QString &text) override

@@ -1,24 +1,38 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
+#include <QUrl>
 
 class QKeyEvent;
 class QPrinter;
-class QUrl;
 class QWidget;
 
 // The platform services the program uses, behind small interfaces so that tests can script them.
 
-// Standard dialogs: the save dialog, the message boxes and the printer setup.
+// Where a file dialog opens, and the places its side bar offers besides its own.
+struct FilePlaces
+{
+    // The folder shown first; empty for the platform's default.
+    QString folder;
+    QList<QUrl> sideBar;
+};
+
+// Standard dialogs: the save and open dialogs, the message boxes and the printer setup.
 class Dialogs
 {
 public:
     virtual ~Dialogs() = default;
     // The save dialog for scripts: "*.CFG" files, default extension "cfg", no question before
-    // replacing a file. Offers `suggested` as the file name; returns the chosen path, or an
+    // replacing a file. Offers `suggested` as the file name (and its folder), else opens in
+    // `places.folder`; returns the chosen path, or an empty string when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &suggested,
+                                 const FilePlaces &places)
+            = 0;
+    // The open dialog for scripts: an existing "*.CFG" file. Returns the chosen path, or an
     // empty string when cancelled.
-    virtual QString saveFileName(QWidget *parent, const QString &suggested) = 0;
+    virtual QString openFileName(QWidget *parent, const FilePlaces &places) = 0;
     // Modal message boxes. confirm() has OK (the default) and Cancel; true means OK.
     virtual void information(QWidget *parent, const QString &caption, const QString &text) = 0;
     virtual bool confirm(QWidget *parent, const QString &caption, const QString &text) = 0;

@@ -78,7 +78,8 @@ private slots:
             return texts;
         };
         QCOMPARE(items("File1"),
-                 (QStringList {"New CFG", "Save CFG", "-", "Print Setup", "Print", "-", "Exit"}));
+                 (QStringList {"New CFG", "Open...", "Save CFG", "Recent Scripts", "-",
+                               "Print Setup", "Print", "-", "Exit"}));
         QCOMPARE(items("Edit1"),
                  (QStringList {"Undo", "-", "Cut", "Copy", "Paste", "-", "Find", "Find Next ", "-",
                                "Check Script"}));
@@ -92,6 +93,8 @@ private slots:
                  QKeySequence(QStringLiteral("Ctrl+F")));
         QCOMPARE(h.find<QAction>(QStringLiteral("Paste1"))->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+V")));
+        QCOMPARE(h.find<QAction>(QStringLiteral("Open1"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+O")));
     }
 
     // While the Edit menu is disabled its shortcuts do nothing.
@@ -113,11 +116,12 @@ private slots:
     void toolBar()
     {
         Harness h;
-        const char *names[] = {"tbNew", "tbSave", "tbExit"};
-        const QString captions[] = {"New", "Save", "Exit"};
-        const QString hints[]
-                = {"Create a new config file", "Save the config file", "Exit the program"};
-        for (int i = 0; i < 3; ++i) {
+        const char *names[] = {"tbNew", "tbOpen", "tbSave", "tbExit"};
+        const QString captions[] = {"New", "Open", "Save", "Exit"};
+        const QString hints[] = {"Create a new config file", "Open a config file",
+                                 "Save the config file", "Exit the program"};
+        QWidget *previous = nullptr;
+        for (int i = 0; i < 4; ++i) {
             auto *button = h.find<QToolButton>(QLatin1String(names[i]));
             QCOMPARE(button->text(), captions[i]);
             QCOMPARE(button->statusTip(), hints[i]);
@@ -125,6 +129,9 @@ private slots:
             const QIcon icon = button->icon();
             QVERIFY(icon.pixmap(24, QIcon::Normal).toImage()
                     != icon.pixmap(24, QIcon::Disabled).toImage());
+            // In this order, left to right.
+            QVERIFY(!previous || previous->x() < button->x());
+            previous = button;
         }
     }
 

@@ -1,9 +1,16 @@
 #include "support/FakeServices.h"
 
-QString FakeDialogs::saveFileName(QWidget *, const QString &suggested)
+QString FakeDialogs::saveFileName(QWidget *, const QString &suggested, const FilePlaces &places)
 {
     saveSuggestions << suggested;
+    savePlaces << places;
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+QString FakeDialogs::openFileName(QWidget *, const FilePlaces &places)
+{
+    openPlaces << places;
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
 }
 
 void FakeDialogs::information(QWidget *, const QString &caption, const QString &text)

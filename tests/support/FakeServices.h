@@ -24,8 +24,13 @@ public:
     // The answers the save dialog gives, in turn; an empty string cancels. When none is queued
     // the dialog is cancelled.
     QStringList saveAnswers;
-    // What the save dialog was offered each time it opened.
+    // What the save dialog was offered each time it opened: the file name, and the folder and
+    // side bar places.
     QStringList saveSuggestions;
+    QList<FilePlaces> savePlaces;
+    // The answers the open dialog gives, in turn, as the save dialog's; and what it was offered.
+    QStringList openAnswers;
+    QList<FilePlaces> openPlaces;
     // The answers to confirmations, in turn; when none is queued the answer is Cancel.
     QList<bool> confirmAnswers;
     QList<ShownMessage> messages;
@@ -33,7 +38,9 @@ public:
     std::function<bool(QPrinter &)> onPrinterSetup;
     int printerSetupCount = 0;
 
-    QString saveFileName(QWidget *parent, const QString &suggested) override;
+    QString saveFileName(QWidget *parent, const QString &suggested,
+                         const FilePlaces &places) override;
+    QString openFileName(QWidget *parent, const FilePlaces &places) override;
     void information(QWidget *parent, const QString &caption, const QString &text) override;
     bool confirm(QWidget *parent, const QString &caption, const QString &text) override;
     void error(QWidget *parent, const QString &caption, const QString &text) override;

@@ -142,3 +142,11 @@ QByteArray Harness::data(const QString &name)
         qFatal("missing test data file %s", qPrintable(name));
     return file.readAll();
 }
+
+QString Harness::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}

@@ -76,6 +76,8 @@ public:
 
     // The contents of a file in tests/data, byte for byte.
     static QByteArray data(const QString &name);
+    // Writes a file for a test to open; returns its path.
+    static QString writeFile(const QString &path, const QByteArray &bytes);
 
 private:
     std::unique_ptr<MainWindow> m_window;

@@ -1,0 +1,189 @@
+#include "app/ScriptFiles.h"
+
+#include "app/RecentScripts.h"
+#include "platform/GameFolders.h"
+#include "platform/Messages.h"
+#include "wizard/ScriptBuffer.h"
+#include "wizard/ScriptFile.h"
+#include "wizard/Wizard.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+const QString closeQuestion = QStringLiteral("You selected to close the aplication\r"
+                                             "while you were editing the config file\r"
+                                             "are you sure? The config file will be lost");
+
+const QString programTitle = QStringLiteral("Tarvex v3");
+
+} // namespace
+
+ScriptFiles::ScriptFiles(QMainWindow &window, Services services, ScriptBuffer &buffer,
+                         Wizard &wizard, QAbstractButton *newButton)
+    : QObject(&window)
+    , m_window(window)
+    , m_services(services)
+    , m_buffer(buffer)
+    , m_wizard(wizard)
+    , m_newButton(newButton)
+    , m_savedText(buffer.text())
+{
+    // Comparing a long script at every key would slow typing: the mark follows a pause.
+    m_titleTimer = new QTimer(this);
+    m_titleTimer->setSingleShot(true);
+    m_titleTimer->setInterval(100);
+    connect(m_titleTimer, &QTimer::timeout, this, &ScriptFiles::updateTitle);
+    connect(m_buffer.editor()->document(), &QTextDocument::contentsChanged, this,
+            &ScriptFiles::scheduleTitle);
+    updateTitle();
+}
+
+void ScriptFiles::save()
+{
+    const QString path = m_services.dialogs->saveFileName(&m_window, m_saveName, places());
+    if (!path.isEmpty()) {
+        m_saveName = path;
+        const QString text = m_buffer.text();
+        const QString failure = writeScriptFile(path, text);
+        if (!failure.isEmpty()) {
+            // New stays unavailable: the script is not safe anywhere yet.
+            m_services.dialogs->error(&m_window, applicationTitle, failure);
+            return;
+        }
+        m_savedText = text;
+        m_path = path;
+        RecentScripts::add(path);
+    }
+    m_wizard.apply(Trigger::Save);
+    updateTitle();
+}
+
+void ScriptFiles::open()
+{
+    if (!mayDiscard())
+        return;
+    const QString path = m_services.dialogs->openFileName(&m_window, places());
+    QStringList lines;
+    if (!path.isEmpty() && read(path, &lines))
+        show(path, lines);
+}
+
+void ScriptFiles::openFile(const QString &path)
+{
+    // A file that cannot be read changes nothing, so there is nothing to ask first.
+    QStringList lines;
+    if (read(path, &lines) && mayDiscard())
+        show(path, lines);
+}
+
+bool ScriptFiles::read(const QString &path, QStringList *lines)
+{
+    ScriptFileContents contents = readScriptFile(path);
+    if (!contents.failure.isEmpty()) {
+        m_services.dialogs->error(&m_window, applicationTitle, contents.failure);
+        return false;
+    }
+    *lines = std::move(contents.lines);
+    return true;
+}
+
+void ScriptFiles::show(const QString &path, const QStringList &lines)
+{
+    m_buffer.replace(lines);
+    m_savedText = m_buffer.text();
+    m_saveName = path;
+    m_path = path;
+    RecentScripts::add(path);
+    m_wizard.apply(Trigger::Open);
+    m_buffer.editor()->setFocus();
+    updateTitle();
+}
+
+void ScriptFiles::openRecent(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        RecentScripts::remove(path);
+    openFile(path);
+}
+
+bool ScriptFiles::unsaved() const
+{
+    return !m_newButton->isEnabled() || m_buffer.text() != m_savedText;
+}
+
+bool ScriptFiles::mayDiscard()
+{
+    return !unsaved()
+            || m_services.dialogs->confirm(nullptr, QStringLiteral("Confirm"), closeQuestion);
+}
+
+void ScriptFiles::fillRecentMenu(QMenu *menu)
+{
+    menu->clear();
+    const QStringList paths = RecentScripts::paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QString caption = QDir::toNativeSeparators(path);
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
+        item->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    if (!paths.isEmpty())
+        menu->addSeparator();
+    QAction *clear = menu->addAction(QStringLiteral("Clear"));
+    clear->setObjectName(QStringLiteral("ClearRecent1"));
+    clear->setEnabled(!paths.isEmpty());
+    connect(clear, &QAction::triggered, this, [] { RecentScripts::clear(); });
+}
+
+QString ScriptFiles::droppedScript(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().constFirst();
+    const QString path = url.toLocalFile();
+    if (!url.isLocalFile() || !path.endsWith(QStringLiteral(".cfg"), Qt::CaseInsensitive))
+        return QString();
+    return path;
+}
+
+void ScriptFiles::updateTitle()
+{
+    if (m_path.isEmpty()) {
+        m_window.setWindowTitle(programTitle);
+        return;
+    }
+    // A "[*]" in the file's own name is shown as it is.
+    QString name = QFileInfo(m_path).fileName();
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    m_window.setWindowTitle(name + QStringLiteral("[*] - ") + programTitle);
+    m_window.setWindowModified(unsaved());
+}
+
+void ScriptFiles::scheduleTitle()
+{
+    if (!m_path.isEmpty())
+        m_titleTimer->start();
+}
+
+FilePlaces ScriptFiles::places() const
+{
+    const QStringList gameFolders = gameScriptFolders();
+    FilePlaces places;
+    places.folder = RecentScripts::lastFolder();
+    if (!QFileInfo(places.folder).isDir())
+        places.folder = gameFolders.isEmpty() ? QString() : gameFolders.constFirst();
+    for (const QString &folder : gameFolders)
+        places.sideBar << QUrl::fromLocalFile(folder);
+    return places;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QAbstractButton;
+class QMainWindow;
+class QMenu;
+class QMimeData;
+class QTimer;
+class ScriptBuffer;
+class Wizard;
+
+// The script as a file: Save, Open (from the open dialog, Recent Scripts or a dropped file), the
+// close guard that asks before unsaved work is dropped, and the window's title, which names the
+// script's file and marks it while it differs from that file.
+class ScriptFiles : public QObject
+{
+    Q_OBJECT
+public:
+    // `newButton` is the tool bar's New: while it is disabled a run is in progress.
+    ScriptFiles(QMainWindow &window, Services services, ScriptBuffer &buffer, Wizard &wizard,
+                QAbstractButton *newButton);
+
+    // Saves the script under the name chosen in the save dialog.
+    void save();
+    // Asks the close guard's question if work would be lost, then lets the player choose a
+    // script in the open dialog and shows it in the script view.
+    void open();
+    // Opens a script whose path is known already (a dropped file): when it can be read, and the
+    // close guard allows, it replaces the script.
+    void openFile(const QString &path);
+    // A script chosen from Recent Scripts; one that no longer exists leaves the list.
+    void openRecent(const QString &path);
+
+    // The close guard: asks before work would be lost; true when the script may be dropped.
+    bool mayDiscard();
+
+    // Fills the Recent Scripts menu: the scripts, most recent first, then "Clear".
+    void fillRecentMenu(QMenu *menu);
+
+    // The path of the script in dropped data: a single local file ending in ".cfg" (in any
+    // case); empty for anything else.
+    static QString droppedScript(const QMimeData *data);
+
+public slots:
+    // The title names the script's file, marked while the script differs from it.
+    void updateTitle();
+    // After an edit or a screen change: the title follows once the player pauses.
+    void scheduleTitle();
+
+private:
+    // A run in progress, or a script that differs from the one last saved or opened.
+    bool unsaved() const;
+    // Reads the script at `path`; shows why when it cannot be read.
+    bool read(const QString &path, QStringList *lines);
+    // Puts the script read from `path` in place of the old one, in the script view.
+    void show(const QString &path, const QStringList &lines);
+    // Where the save and open dialogs start, and the game's folders for their side bar.
+    FilePlaces places() const;
+
+    QMainWindow &m_window;
+    Services m_services;
+    ScriptBuffer &m_buffer;
+    Wizard &m_wizard;
+    QAbstractButton *m_newButton;
+    QTimer *m_titleTimer;
+
+    // The name the save dialog offers: the one confirmed last, or the script opened last.
+    QString m_saveName;
+    // The file the script was last saved to or opened from; empty before the first.
+    QString m_path;
+    // The script as last saved or opened.
+    QString m_savedText;
+};

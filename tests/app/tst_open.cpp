@@ -1,0 +1,249 @@
+// Opening a script: from the open dialog and by dropping a file; the close guard before the
+// script is replaced, files that cannot be opened, and the window's title.
+#include "app/RecentScripts.h"
+#include "platform/Settings.h"
+#include "support/Harness.h"
+#include "wizard/ScriptFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool enabled(Harness &h, const char *name)
+{
+    if (auto *menu = h.window().findChild<QMenu *>(QLatin1String(name)))
+        return menu->menuAction()->isEnabled();
+    return h.find<QAction>(QLatin1String(name))->isEnabled();
+}
+
+bool newAvailable(Harness &h)
+{
+    return h.find<QToolButton>(QStringLiteral("tbNew"))->isEnabled();
+}
+
+Layer shownLayer(Harness &h)
+{
+    Layer layer = Layer::Start;
+    return h.visibleLayer(&layer) ? layer : Layer(-1);
+}
+
+const QString question = QStringLiteral("You selected to close the aplication\rwhile you were "
+                                        "editing the config file\rare you sure? The config file "
+                                        "will be lost");
+
+} // namespace
+
+class OpenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        // Each test starts with no recent script and no folder used last.
+        programSettings()->clear();
+    }
+
+    // An opened script is shown exactly, as at the end of a run, and an unchanged one is saved
+    // back as it was read, with CR LF line ends.
+    void opening_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray crlf = "\r\nbind F \"+forward\"\r\n// \xc3\xa9t\xc3\xa9 \xd0\x96\r\n";
+        QTest::newRow("CR LF, system code page") << crlf << crlf;
+        QTest::newRow("LF") << QByteArray("seta a 1\nseta b 2\n")
+                            << QByteArray("seta a 1\r\nseta b 2\r\n");
+        QTest::newRow("CR") << QByteArray("seta a 1\rseta b 2\r")
+                            << QByteArray("seta a 1\r\nseta b 2\r\n");
+        QTest::newRow("mixed, no final line end")
+                << QByteArray("a\r\n\nb\rc\n\rd") << QByteArray("a\r\n\r\nb\r\nc\r\n\r\nd");
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf"
+                                                       "bind X \"+x\"\r\n")
+                                         << QByteArray("\xef\xbb\xbf"
+                                                       "bind X \"+x\"\r\n");
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+    }
+    void opening()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, saved);
+        QTemporaryDir dir;
+        const QString path = Harness::writeFile(dir.filePath(QStringLiteral("my.cfg")), bytes);
+        Harness h;
+        h.startRun();
+        h.fakes.dialogs.openAnswers << path;
+        h.fakes.dialogs.confirmAnswers << true;
+        h.click(QStringLiteral("tbOpen"));
+
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(h.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(h.text().toUtf8(), saved);
+        QCOMPARE(shownLayer(h), Layer::Editor);
+        QVERIFY(enabled(h, "Edit1") && enabled(h, "SaveCFG1") && enabled(h, "Print1"));
+        QVERIFY(newAvailable(h));
+        QVERIFY(!h.window().editor()->document()->isUndoAvailable());
+        QCOMPARE(h.window().windowTitle(), QStringLiteral("my.cfg[*] - Tarvex v3"));
+        QVERIFY(!h.window().isWindowModified());
+        QCOMPARE(readFile(path), bytes);
+
+        // Save offers the opened file and writes it back.
+        h.fakes.dialogs.saveAnswers << path;
+        h.trigger(QStringLiteral("SaveCFG1"));
+        QCOMPARE(h.fakes.dialogs.saveSuggestions, QStringList {path});
+        QCOMPARE(readFile(path), saved);
+        QCOMPARE(h.fakes.dialogs.messages.size(), 1);
+    }
+
+    // No question while nothing is unsaved; Cancel keeps everything, before any dialog; OK
+    // replaces the script. The title marks the script while it differs from its file.
+    void guardAnswers()
+    {
+        QTemporaryDir dir;
+        const QString first
+                = Harness::writeFile(dir.filePath(QStringLiteral("one.cfg")), "one\r\n");
+        const QString second
+                = Harness::writeFile(dir.filePath(QStringLiteral("two.cfg")), "two\r\n");
+        Harness h;
+        h.fakes.dialogs.openAnswers << first << second;
+        h.trigger(QStringLiteral("Open1"));
+        QCOMPARE(h.fakes.dialogs.messages.size(), 0);
+        QCOMPARE(h.text(), QStringLiteral("one\r\n"));
+
+        QTest::keyClick(h.window().editor(), Qt::Key_X);
+        QTRY_VERIFY(h.window().isWindowModified());
+        h.fakes.dialogs.confirmAnswers << false << true;
+        h.trigger(QStringLiteral("Open1"));
+        QCOMPARE(h.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(h.fakes.dialogs.messages.last().text, question);
+        QCOMPARE(h.fakes.dialogs.openPlaces.size(), 1);
+        QCOMPARE(h.text(), QStringLiteral("xone\r\n"));
+        QVERIFY(h.window().isWindowModified());
+
+        h.trigger(QStringLiteral("Open1"));
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 2);
+        QCOMPARE(h.text(), QStringLiteral("two\r\n"));
+        QCOMPARE(h.window().windowTitle(), QStringLiteral("two.cfg[*] - Tarvex v3"));
+        QVERIFY(!h.window().isWindowModified());
+        // Back to the file's text: no longer marked, and closing does not ask.
+        QTest::keyClick(h.window().editor(), Qt::Key_Y);
+        QTRY_VERIFY(h.window().isWindowModified());
+        QTest::keyClick(h.window().editor(), Qt::Key_Backspace);
+        QTRY_VERIFY(!h.window().isWindowModified());
+        QVERIFY(h.window().close());
+        QCOMPARE(h.fakes.dialogs.messages.size(), 2);
+    }
+
+    // A file that cannot be opened is named in the error box with the reason; nothing changes.
+    void unreadable_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "gone.cfg"
+                                 << "No such file or directory";
+        QTest::newRow("folder") << "folder.cfg"
+                                << "Is a directory";
+        QTest::newRow("no permission") << "locked.cfg"
+                                       << "Permission denied";
+        QTest::newRow("over 16 MiB") << "large.cfg"
+                                     << "File larger than 16 MiB";
+        QTest::newRow("device") << "/dev/zero"
+                                << "Not a regular file";
+        QTest::newRow("other code page") << "latin1.cfg"
+                                         << "Not text in the system's code page";
+    }
+    void unreadable()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
+        if (name == QLatin1String("folder.cfg")) {
+            QVERIFY(QDir(dir.path()).mkdir(name));
+        } else if (name == QLatin1String("locked.cfg")) {
+            // Root reads any file of its own; the kernel still refuses it a write-only setting.
+            if (::geteuid() == 0)
+                path = QStringLiteral("/proc/sys/vm/drop_caches");
+            else
+                QFile::setPermissions(Harness::writeFile(path, "x\r\n"), {});
+            QFile probe(path);
+            if (probe.open(QIODevice::ReadOnly))
+                QSKIP("no unreadable file here");
+        } else if (name == QLatin1String("large.cfg")) {
+            QFile large(path);
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(largestScriptFile + 1));
+        } else if (name == QLatin1String("latin1.cfg")) {
+            Harness::writeFile(path, "// \xe9t\xe9\r\n");
+        }
+        const bool device = name == QLatin1String("/dev/zero");
+        const QByteArray before = device ? QByteArray() : readFile(path);
+        Harness h;
+        h.startRun();
+        const QString text = h.text();
+        h.fakes.dialogs.confirmAnswers << true;
+        h.fakes.dialogs.openAnswers << path;
+        h.trigger(QStringLiteral("Open1"));
+
+        QCOMPARE(h.fakes.dialogs.messages.size(), 2);
+        const ShownMessage message = h.fakes.dialogs.messages.last();
+        QCOMPARE(message.kind, ShownMessage::Error);
+        QCOMPARE(message.caption, QStringLiteral("Tarvex 1.0"));
+        QCOMPARE(message.text, QStringLiteral("Cannot open file \"%1\". %2.").arg(path, reason));
+        QCOMPARE(h.text(), text);
+        QCOMPARE(shownLayer(h), Layer::Controls);
+        QVERIFY(!newAvailable(h));
+        QCOMPARE(h.window().windowTitle(), QStringLiteral("Tarvex v3"));
+        if (!device)
+            QCOMPARE(readFile(path), before);
+        QVERIFY(RecentScripts::paths().isEmpty());
+    }
+
+    // A single .cfg file dropped anywhere on the window opens, after the close guard.
+    void droppedFile()
+    {
+        QTemporaryDir dir;
+        const QString path = Harness::writeFile(dir.filePath(QStringLiteral("DROP.CFG")), "drop\n");
+        const QString text = Harness::writeFile(dir.filePath(QStringLiteral("note.txt")), "note\n");
+        Harness h;
+        h.startRun();
+        auto dropped = [&h](QWidget *target, const QList<QUrl> &urls) {
+            QMimeData data;
+            data.setUrls(urls);
+            data.setText(urls.value(0).toLocalFile());
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &drop);
+            return drop.isAccepted();
+        };
+        const QUrl cfg = QUrl::fromLocalFile(path);
+        QVERIFY(!dropped(&h.window(), {QUrl::fromLocalFile(text)}));
+        QVERIFY(!dropped(&h.window(), {cfg, cfg}));
+        h.fakes.dialogs.confirmAnswers << true;
+        // The script view takes dropped text itself; a script file is opened all the same.
+        QVERIFY(dropped(h.window().editor(), {cfg}));
+        QTRY_COMPARE(h.text(), QStringLiteral("drop\r\n"));
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(shownLayer(h), Layer::Editor);
+    }
+};
+
+TARVEX_TEST_MAIN(OpenTest)
+#include "tst_open.moc"
