@@ -24,13 +24,15 @@ void press(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::N
     QTest::keyClick(target ? target : window, key, modifiers);
 }
 
-// Opens the File menu with Alt+F and chooses the item that is active there.
+// Opens the File menu with Alt+F, goes down to the item with the arrow key and chooses it.
 void chooseFromFileMenu(QWidget *window, const QString &item)
 {
     press(window, Qt::Key_F, Qt::AltModifier);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QVERIFY(menu);
     QVERIFY(menu->activeAction());
+    for (int i = 0; i < menu->actions().size() && menu->activeAction()->objectName() != item; ++i)
+        press(window, Qt::Key_Down);
     QCOMPARE(menu->activeAction()->objectName(), item);
     press(window, Qt::Key_Return);
     QVERIFY(!QApplication::activePopupWidget());
