@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 
 Harness::Harness()
     : m_window(std::make_unique<MainWindow>(fakes.services()))
@@ -149,4 +151,11 @@ QString Harness::writeFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+void useOwnSettings()
+{
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
 }

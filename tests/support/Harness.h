@@ -83,12 +83,17 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
+// Gives this test program settings of its own, in a folder removed when it ends: away from the
+// player's settings and from those of the test programs that run at the same time.
+void useOwnSettings();
+
 // Every test program runs in the program's own application object, so that errors escaping
 // a handler reach the error box as in the program.
 #define TARVEX_TEST_MAIN(TestObject)                                                               \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
         QStandardPaths::setTestModeEnabled(true); /* not the player's settings */                  \
+        useOwnSettings();                                                                          \
         TarvexApplication app(argc, argv);                                                         \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
