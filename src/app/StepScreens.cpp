@@ -8,7 +8,7 @@
 #include "steps/client_options/SystemPage.h"
 #include "steps/client_options/ViewPage.h"
 #include "steps/controls/ControlsPage.h"
-#include "steps/controls/KeyCheck.h"
+#include "steps/keys/KeyCheck.h"
 #include "steps/server_options/ServerPage.h"
 #include "wizard/StartPage.h"
 #include "wizard/Steps.h"

@@ -1,6 +1,6 @@
 #include "steps/chat_scripts/ScriptBox.h"
 
-#include "steps/controls/KeyField.h"
+#include "steps/keys/KeyField.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

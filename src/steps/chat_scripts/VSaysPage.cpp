@@ -2,8 +2,8 @@
 
 #include "game/ScriptText.h"
 #include "steps/chat_scripts/ScriptBox.h"
-#include "steps/controls/KeyCheck.h"
-#include "steps/controls/KeyField.h"
+#include "steps/keys/KeyCheck.h"
+#include "steps/keys/KeyField.h"
 #include "widgets/PageKit.h"
 #include "wizard/ScriptBuffer.h"
 

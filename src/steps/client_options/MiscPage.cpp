@@ -1,6 +1,6 @@
 #include "steps/client_options/MiscPage.h"
 
-#include "steps/controls/KeyCheck.h"
+#include "steps/keys/KeyCheck.h"
 #include "widgets/PageKit.h"
 
 #include <QFrame>

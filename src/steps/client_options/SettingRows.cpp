@@ -1,7 +1,7 @@
 #include "steps/client_options/SettingRows.h"
 
 #include "game/ScriptText.h"
-#include "steps/controls/KeyField.h"
+#include "steps/keys/KeyField.h"
 #include "widgets/PageKit.h"
 #include "wizard/SectionStyle.h"
 #include "wizard/StepPage.h"

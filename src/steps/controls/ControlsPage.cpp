@@ -1,8 +1,8 @@
 #include "steps/controls/ControlsPage.h"
 
 #include "steps/controls/BindingRows.h"
-#include "steps/controls/KeyCheck.h"
-#include "steps/controls/KeyField.h"
+#include "steps/keys/KeyCheck.h"
+#include "steps/keys/KeyField.h"
 #include "widgets/PageKit.h"
 
 #include <QCheckBox>

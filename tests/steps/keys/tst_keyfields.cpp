@@ -2,7 +2,7 @@
 // the game's name of it; whatever edits the text keeps editing it.
 #include "support/Harness.h"
 
-#include "steps/controls/KeyField.h"
+#include "steps/keys/KeyField.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "steps/controls/KeyField.h"
+#include "steps/keys/KeyField.h"
 
 #include "game/KeyNames.h"
 #include "widgets/PageKit.h"

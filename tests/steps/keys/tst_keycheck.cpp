@@ -2,7 +2,7 @@
 // does not know, no key, or a key bound twice, on its screen or earlier in the script.
 #include "support/Harness.h"
 
-#include "steps/controls/KeyField.h"
+#include "steps/keys/KeyField.h"
 
 #include <QApplication>
 #include <QComboBox>

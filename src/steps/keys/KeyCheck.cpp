@@ -1,9 +1,9 @@
-#include "steps/controls/KeyCheck.h"
+#include "steps/keys/KeyCheck.h"
 
 #include "editor/ScriptCheck.h"
 #include "game/GameData.h"
 #include "game/ScriptText.h"
-#include "steps/controls/KeyField.h"
+#include "steps/keys/KeyField.h"
 
 #include <QAbstractButton>
 #include <QEvent>
