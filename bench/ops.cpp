@@ -19,7 +19,7 @@
 #include "editor/FindDialog.h"
 #include "editor/ScriptCheck.h"
 #include "editor/ScriptHighlighter.h"
-#include "steps/controls/KeyField.h"
+#include "steps/keys/KeyField.h"
 #include "wizard/Layers.h"
 #include "wizard/ScriptBuffer.h"
 #include "wizard/StartPage.h"
