@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -69,6 +70,9 @@ KeyField::KeyField(const QString &objectName, const QString &text, const QString
     setMaxLength(std::numeric_limits<int>::max());
     setText(text);
     setCursorPosition(0);
+    QPalette warning = palette();
+    warning.setColor(QPalette::PlaceholderText, QColor(0xa6, 0x1b, 0x1b));
+    setPalette(warning);
     const QString how = QStringLiteral("(press a key or type its name)");
     PageKit::setHint(this, hint.isEmpty() ? how : hint + QLatin1Char(' ') + how);
 }
@@ -98,6 +102,8 @@ void KeyField::showProblem(const QString &description)
         update();
     }
     setAccessibleDescription(description);
+    // An empty field has no text to colour: it shows why it is wrong instead ("no key given").
+    setPlaceholderText(description);
 }
 
 bool KeyField::event(QEvent *event)
