@@ -44,12 +44,6 @@ class EndToEndTest : public QObject
         QCOMPARE(layer, expected);
     }
 
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
 private slots:
     void everythingChangedThenASecondRun()
     {
@@ -168,7 +162,8 @@ private slots:
 
         h->fakes.dialogs.saveAnswers << first;
         h->click(QStringLiteral("tbSave"));
-        QCOMPARE(readFile(first), Harness::data(QStringLiteral("everything_first_run.cfg")));
+        QCOMPARE(Harness::readFile(first),
+                 Harness::data(QStringLiteral("everything_first_run.cfg")));
 
         // The second run: every box back to its default, the changed texts kept, Style 2.
         h->click(QStringLiteral("tbNew"));
@@ -192,7 +187,7 @@ private slots:
         h->fakes.dialogs.saveAnswers << both;
         h->click(QStringLiteral("tbSave"));
         QCOMPARE(h->fakes.dialogs.saveSuggestions.last(), first);
-        QCOMPARE(readFile(both), Harness::data(QStringLiteral("everything.cfg")));
+        QCOMPARE(Harness::readFile(both), Harness::data(QStringLiteral("everything.cfg")));
         QCOMPARE(h->fakes.dialogs.messages.size(), 0);
     }
 };

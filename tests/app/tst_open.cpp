@@ -17,12 +17,6 @@
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 bool enabled(Harness &h, const char *name)
 {
     if (auto *menu = h.window().findChild<QMenu *>(QLatin1String(name)))
@@ -99,13 +93,13 @@ private slots:
         QVERIFY(!h.window().editor()->document()->isUndoAvailable());
         QCOMPARE(h.window().windowTitle(), QStringLiteral("my.cfg[*] - Tarvex v3"));
         QVERIFY(!h.window().isWindowModified());
-        QCOMPARE(readFile(path), bytes);
+        QCOMPARE(Harness::readFile(path), bytes);
 
         // Save offers the opened file and writes it back.
         h.fakes.dialogs.saveAnswers << path;
         h.trigger(QStringLiteral("SaveCFG1"));
         QCOMPARE(h.fakes.dialogs.saveSuggestions, QStringList {path});
-        QCOMPARE(readFile(path), saved);
+        QCOMPARE(Harness::readFile(path), saved);
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
     }
 
@@ -190,7 +184,7 @@ private slots:
             Harness::writeFile(path, "// \xe9t\xe9\r\n");
         }
         const bool device = name == QLatin1String("/dev/zero");
-        const QByteArray before = device ? QByteArray() : readFile(path);
+        const QByteArray before = device ? QByteArray() : Harness::readFile(path);
         Harness h;
         h.startRun();
         const QString text = h.text();
@@ -208,7 +202,7 @@ private slots:
         QVERIFY(!newAvailable(h));
         QCOMPARE(h.window().windowTitle(), QStringLiteral("Tarvex v3"));
         if (!device)
-            QCOMPARE(readFile(path), before);
+            QCOMPARE(Harness::readFile(path), before);
         QVERIFY(RecentScripts::paths().isEmpty());
     }
 

@@ -2,6 +2,7 @@
 
 #include "wizard/ScriptBuffer.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -151,6 +152,25 @@ QString Harness::writeFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+QByteArray Harness::readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Harness::goToStep(int step)
+{
+    chooseStyle(QStringLiteral("SN"));
+    startRun();
+    nextUntil(step);
+}
+
+void Harness::focusInWindow(QWidget *control)
+{
+    QApplication::setActiveWindow(m_window.get());
+    control->setFocus();
 }
 
 void useOwnSettings()

@@ -78,8 +78,21 @@ public:
     static QByteArray data(const QString &name);
     // Writes a file for a test to open; returns its path.
     static QString writeFile(const QString &path, const QByteArray &bytes);
+    // A file's bytes, or "<missing>" when there is no such file.
+    static QByteArray readFile(const QString &path);
+
+    // Starts a run under SN and goes on to `step` (1 to 9), whose screen then shows.
+    void goToStep(int step);
+    // A control given the keyboard focus in the active window, as a click leaves it.
+    template<typename T> T *focus(const QString &name)
+    {
+        T *control = find<T>(name);
+        focusInWindow(control);
+        return control;
+    }
 
 private:
+    void focusInWindow(QWidget *control);
     std::unique_ptr<MainWindow> m_window;
 };
 

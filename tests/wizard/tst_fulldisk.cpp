@@ -21,12 +21,6 @@ namespace {
 const QByteArray oldBytes = QByteArrayLiteral("//old script\r\nbind F1 \"vote yes\"\r\n");
 const QString noSpace = QString::fromLocal8Bit(std::strerror(ENOSPC));
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -126,7 +120,7 @@ private slots:
         QCOMPARE(message, QStringLiteral("Cannot write file \"%1\". %2.").arg(path, noSpace));
         QCOMPARE(QFile::exists(path), existing);
         if (existing)
-            QCOMPARE(readFile(path), oldBytes);
+            QCOMPARE(Harness::readFile(path), oldBytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), existing ? 1 : 0);
     }
 
@@ -165,7 +159,7 @@ private slots:
         QCOMPARE(shown.kind, ShownMessage::Error);
         QCOMPARE(shown.caption, QStringLiteral("Tarvex 1.0"));
         QCOMPARE(shown.text, QStringLiteral("Cannot write file \"%1\". %2.").arg(path, noSpace));
-        QCOMPARE(readFile(path), existing ? oldBytes : QByteArray("<missing>"));
+        QCOMPARE(Harness::readFile(path), existing ? oldBytes : QByteArray("<missing>"));
         const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         const QStringList expected {QStringLiteral("fill"), QStringLiteral("script.cfg")};
         QCOMPARE(left, existing ? expected : expected.mid(0, 1));

@@ -14,13 +14,6 @@
 #include <unistd.h>
 
 namespace {
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
 bool newAvailable(Harness &h)
 {
     return h.find<QToolButton>(QStringLiteral("tbNew"))->isEnabled();
@@ -56,7 +49,7 @@ private slots:
         h.nextUntil(10);
         h.fakes.dialogs.saveAnswers << path;
         h.trigger(QStringLiteral("SaveCFG1"));
-        QCOMPARE(readFile(path), Harness::data(expected));
+        QCOMPARE(Harness::readFile(path), Harness::data(expected));
         QVERIFY(newAvailable(h));
         QCOMPARE(h.fakes.dialogs.messages.size(), 0);
     }
@@ -68,7 +61,7 @@ private slots:
         Harness h;
         h.fakes.dialogs.saveAnswers << path;
         h.click(QStringLiteral("tbSave"));
-        QCOMPARE(readFile(path), QByteArray("\r\n"));
+        QCOMPARE(Harness::readFile(path), QByteArray("\r\n"));
         QVERIFY(newAvailable(h));
     }
 
@@ -85,7 +78,7 @@ private slots:
         h.startRun();
         h.fakes.dialogs.saveAnswers << path << QString();
         h.click(QStringLiteral("tbSave"));
-        QCOMPARE(readFile(path), h.text().toUtf8());
+        QCOMPARE(Harness::readFile(path), h.text().toUtf8());
         h.click(QStringLiteral("tbSave"));
         QCOMPARE(h.fakes.dialogs.saveSuggestions, (QStringList {QString(), path}));
     }
@@ -145,7 +138,7 @@ private slots:
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY2(message.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
                  qPrintable(message));
-        QCOMPARE(readFile(path), QByteArray("old contents\r\n"));
+        QCOMPARE(Harness::readFile(path), QByteArray("old contents\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"kept.cfg"});
     }
 
@@ -182,8 +175,8 @@ private slots:
                          + QStringLiteral("\r\n//My CFG\r\n//Name: Jorin Vale\r\n \r\n "
                                           "\r\n \r\n \r\n "));
         h.click(QStringLiteral("tbSave"));
-        QCOMPARE(readFile(path), h.text().toUtf8());
-        QVERIFY(!readFile(path).endsWith("\r\n"));
+        QCOMPARE(Harness::readFile(path), h.text().toUtf8());
+        QVERIFY(!Harness::readFile(path).endsWith("\r\n"));
     }
 
     // Two runs appended one after the other in one saved file.
@@ -201,7 +194,7 @@ private slots:
         h.click(QStringLiteral("tbSave"));
         const QByteArray one = Harness::data(QStringLiteral("default_s1.cfg"));
         // The second run begins where the first one ended: no second empty first line.
-        QCOMPARE(readFile(path), one + one.mid(2));
+        QCOMPARE(Harness::readFile(path), one + one.mid(2));
     }
 
     void savedFileUsesTheSystemCodePage()
@@ -211,7 +204,7 @@ private slots:
         const QString text = QStringLiteral("\r\n//\u00e9\u00df\u0416\U0001F600\r\n");
         QCOMPARE(writeScriptFile(path, text), QString());
         // The system's 8-bit code page is UTF-8 here; no byte-order mark.
-        QCOMPARE(readFile(path), text.toUtf8());
+        QCOMPARE(Harness::readFile(path), text.toUtf8());
     }
 };
 

@@ -13,23 +13,6 @@ namespace {
 
 const QColor warningColour(0xa6, 0x1b, 0x1b);
 
-// Starts a run under SN and goes on to `step`, whose screen then shows.
-void goTo(Harness &h, int step)
-{
-    h.chooseStyle(QStringLiteral("SN"));
-    h.startRun();
-    h.nextUntil(step);
-}
-
-// A field with the keyboard focus, in the active window, as the player leaves it after a click.
-KeyField *focused(Harness &h, const QString &name)
-{
-    auto *field = h.find<KeyField>(name);
-    QApplication::setActiveWindow(&h.window());
-    field->setFocus();
-    return field;
-}
-
 bool shownAsWarning(const QLineEdit *field)
 {
     return field->palette().color(QPalette::Text) == warningColour;
@@ -46,7 +29,7 @@ private slots:
     void keysBoundTwice()
     {
         Harness h;
-        goTo(h, 1);
+        h.goToStep(1);
         // The keys the screen starts with are all fine.
         for (const KeyField *field : h.find<QWidget>("pnlControls")->findChildren<KeyField *>())
             QVERIFY2(field->accessibleDescription().isEmpty(), qPrintable(field->objectName()));
@@ -110,7 +93,7 @@ private slots:
     void secondScript()
     {
         Harness h;
-        goTo(h, 10);
+        h.goToStep(10);
         auto *editor = h.find<QPlainTextEdit>("Editor");
         editor->moveCursor(QTextCursor::Start);
         QTest::keyClicks(editor, "bind F8 \"quit\"");
@@ -125,7 +108,7 @@ private slots:
             QVERIFY2(field->accessibleDescription().isEmpty(), qPrintable(field->objectName()));
 
         // F3 is Find Next now that the script view has been shown; here it is the key.
-        KeyField *forward = focused(h, "edForward");
+        KeyField *forward = h.focus<KeyField>("edForward");
         QTest::keyClick(forward, Qt::Key_F3);
         QCOMPARE(forward->text(), QString("F3"));
         QCOMPARE(forward->accessibleDescription(),
@@ -187,7 +170,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, description);
         Harness h;
-        goTo(h, step);
+        h.goToStep(step);
         if (!box.isEmpty())
             h.setChecked(box, checked);
         auto *input = h.find<KeyField>(field);

@@ -10,23 +10,6 @@
 
 namespace {
 
-// Starts a run under SN and goes on to `step`, whose screen then shows.
-void goTo(Harness &h, int step)
-{
-    h.chooseStyle(QStringLiteral("SN"));
-    h.startRun();
-    h.nextUntil(step);
-}
-
-// A field with the keyboard focus, in the active window, as the player leaves it after a click.
-KeyField *focused(Harness &h, const QString &name)
-{
-    auto *field = h.find<KeyField>(name);
-    QApplication::setActiveWindow(&h.window());
-    field->setFocus();
-    return field;
-}
-
 void turnWheel(QWidget *widget, int delta)
 {
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
@@ -115,10 +98,10 @@ private slots:
         const QStringList row = fields.value(field);
 
         Harness h;
-        goTo(h, row[0].toInt());
+        h.goToStep(row[0].toInt());
         if (!row[1].isEmpty())
             h.setChecked(row[1]);
-        KeyField *input = focused(h, field);
+        KeyField *input = h.focus<KeyField>(field);
         QVERIFY(input->hasFocus());
         if (key)
             QTest::keyClick(input, Qt::Key(key), modifiers);
@@ -135,8 +118,8 @@ private slots:
     void editingStillEdits()
     {
         Harness h;
-        goTo(h, 1);
-        KeyField *field = focused(h, "edForward");
+        h.goToStep(1);
+        KeyField *field = h.focus<KeyField>("edForward");
         Harness::retype(field, "mouse1");
         QCOMPARE(field->text(), QString("MOUSE1"));
         QGuiApplication::clipboard()->setText("KP_5");
