@@ -6,6 +6,7 @@
 #include "app/StepScreens.h"
 #include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
+#include "widgets/Background.h"
 #include "widgets/HintLine.h"
 #include "widgets/Pictures.h"
 #include "widgets/Style.h"
@@ -122,7 +123,7 @@ void MainWindow::createClientArea()
     m_client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(m_client);
 
-    auto *background = new Picture(QStringLiteral(":/images/background.svg"), m_client);
+    auto *background = new Background(m_client);
     background->setObjectName(QStringLiteral("Background"));
 
     m_editor = new QPlainTextEdit(m_client);
