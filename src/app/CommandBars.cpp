@@ -5,6 +5,7 @@
 #include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
 #include "widgets/Pictures.h"
+#include "widgets/StatusPanel.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -177,12 +178,10 @@ void createStatusBar(MainWindow &w, CommandBars &bars)
     const Qt::Alignment alignments[] = {Qt::AlignLeft,   Qt::AlignCenter, Qt::AlignCenter,
                                         Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft};
     for (int i = 0; i < 6; ++i) {
-        auto *panel = new QLabel;
+        auto *panel = new StatusPanel;
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setProperty("tarvexRole", QStringLiteral("panel"));
         panel->setFixedWidth(widths[i]);
         panel->setAlignment(alignments[i] | Qt::AlignVCenter);
-        panel->setTextFormat(Qt::PlainText);
         bar->addWidget(panel, i == 0 ? 1 : 0);
         *panels[i] = panel;
     }

@@ -80,7 +80,6 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setStyleSheet(tarvexStyleSheet());
 
     createClientArea();
     m_bars = CommandBars::create(*this);
@@ -129,6 +128,7 @@ void MainWindow::createClientArea()
     m_editor = new QPlainTextEdit(m_client);
     m_editor->setObjectName(QStringLiteral("Editor"));
     m_editor->setAccessibleName(QStringLiteral("Script"));
+    setScriptViewStyle(m_editor);
     m_buffer = new ScriptBuffer(m_editor, this);
 
     m_wizard = new Wizard(

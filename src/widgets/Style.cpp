@@ -1,5 +1,7 @@
 #include "widgets/Style.h"
 
+#include <QWidget>
+
 QString tarvexStyleSheet()
 {
     return QStringLiteral(R"(
@@ -32,7 +34,10 @@ QLineEdit[tarvexRole="key"] {
 QLineEdit[keyProblem="true"] {
     color: #a61b1b; selection-color: #ffffff; selection-background-color: #a61b1b;
 }
-QLabel[tarvexRole="panel"] { border: 1px solid #c3c9d0; padding: 0; font-size: 11px; }
-QPlainTextEdit#Editor { background: #ffffff; color: #5a5a5a; }
 )");
+}
+
+void setScriptViewStyle(QWidget *view)
+{
+    view->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #ffffff; color: #5a5a5a; }"));
 }

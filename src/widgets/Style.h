@@ -2,5 +2,12 @@
 
 #include <QString>
 
-// The look shared by every screen: title bars, group caption bars, notes and Next buttons.
+class QWidget;
+
+// The look shared by every screen: title bars, group caption bars, notes and Next buttons. Each
+// screen carries it itself (StepPage), so that the window's bars keep the plain style and cost
+// nothing to polish.
 QString tarvexStyleSheet();
+
+// The script view's own style sheet: dark grey text on white.
+void setScriptViewStyle(QWidget *view);

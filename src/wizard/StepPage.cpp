@@ -1,6 +1,7 @@
 #include "wizard/StepPage.h"
 
 #include "widgets/PageKit.h"
+#include "widgets/Style.h"
 #include "wizard/Steps.h"
 
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@ StepPage::StepPage(const QString &objectName, const QString &titleBar, QWidget *
     setObjectName(objectName);
     setProperty("tarvexRole", QStringLiteral("page"));
     setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(tarvexStyleSheet());
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
