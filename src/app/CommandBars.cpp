@@ -107,10 +107,12 @@ void createMenus(MainWindow &w, CommandBars &bars)
     addItem(more, "SplashDamage1", QStringLiteral("Splash-Damage"), link(WebLink::DeveloperSite));
 }
 
-void addDecoration(QToolBar *bar, const char *name, const QString &resource)
+// The gold crosshair on a fading band; the right one is the left one mirrored.
+void addDecoration(QToolBar *bar, const char *name, bool mirrored)
 {
-    auto *picture = new Picture(resource);
+    auto *picture = new Picture(QStringLiteral(":/images/toolbar_decoration.svg"));
     picture->setObjectName(QLatin1String(name));
+    picture->setMirrored(mirrored);
     picture->setFixedSize(150, 44);
     bar->addWidget(picture);
 }
@@ -127,13 +129,10 @@ QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &capti
     tool->setAutoRaise(true);
     tool->setFocusPolicy(Qt::NoFocus);
     tool->setFixedWidth(56);
-    QIcon icon;
     const QString base = QStringLiteral(":/images/%1").arg(image);
-    icon.addPixmap(svgPixmap(base + QStringLiteral(".svg"), QSize(24, 24)), QIcon::Normal);
     // A disabled button shows its picture from the set kept for disabled buttons.
-    icon.addPixmap(svgPixmap(base + QStringLiteral("_disabled.svg"), QSize(24, 24)),
-                   QIcon::Disabled);
-    tool->setIcon(icon);
+    tool->setIcon(svgIcon(base + QStringLiteral(".svg"), base + QStringLiteral("_disabled.svg"),
+                          QSize(24, 24)));
     tool->setIconSize(QSize(24, 24));
     QObject::connect(tool, &QToolButton::clicked, bar, std::move(run));
     bar->addWidget(tool);
@@ -150,7 +149,7 @@ void createToolBar(MainWindow &w, CommandBars &bars)
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     w.addToolBar(Qt::TopToolBarArea, bar);
 
-    addDecoration(bar, "ToolBarLeft", QStringLiteral(":/images/toolbar_left.svg"));
+    addDecoration(bar, "ToolBarLeft", false);
     bars.toolNew = addToolButton(bar, "tbNew", QStringLiteral("New"),
                                  QStringLiteral("Create a new config file"), QStringLiteral("new"),
                                  [&w] { w.newScript(Trigger::ToolbarNew); });
@@ -164,7 +163,7 @@ void createToolBar(MainWindow &w, CommandBars &bars)
     auto *spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    addDecoration(bar, "ToolBarRight", QStringLiteral(":/images/toolbar_right.svg"));
+    addDecoration(bar, "ToolBarRight", true);
 }
 
 void createStatusBar(MainWindow &w, CommandBars &bars)

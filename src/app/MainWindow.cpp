@@ -76,7 +76,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
 {
     initResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(svgPixmap(QStringLiteral(":/images/tarvex.svg"), QSize(64, 64))));
+    setWindowIcon(svgIcon(QStringLiteral(":/images/tarvex.svg"), QString(), QSize(64, 64)));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
