@@ -128,7 +128,6 @@ void MainWindow::createClientArea()
     m_editor = new QPlainTextEdit(m_client);
     m_editor->setObjectName(QStringLiteral("Editor"));
     m_editor->setAccessibleName(QStringLiteral("Script"));
-    setScriptViewStyle(m_editor);
     m_buffer = new ScriptBuffer(m_editor, this);
 
     m_wizard = new Wizard(
@@ -159,13 +158,25 @@ StepPage *MainWindow::stepPage(int step) const
     return m_wizard->stepPage(step);
 }
 
-void MainWindow::buildAllScreens() const
+void MainWindow::buildAllScreens()
 {
+    styleScriptView();
     m_wizard->buildAllScreens();
+}
+
+void MainWindow::styleScriptView()
+{
+    // The script view stays hidden until the end of a run: its style sheet waits until the
+    // window has been painted, with the screens.
+    if (!m_scriptViewStyled) {
+        m_scriptViewStyled = true;
+        setScriptViewStyle(m_editor);
+    }
 }
 
 void MainWindow::buildNextScreen()
 {
+    styleScriptView();
     if (m_wizard->buildNextScreen())
         QTimer::singleShot(0, this, &MainWindow::buildNextScreen);
 }

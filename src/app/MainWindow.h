@@ -40,7 +40,7 @@ public:
     StartPage *startPage() const;
     StepPage *stepPage(int step) const;
     // Builds every screen now.
-    void buildAllScreens() const;
+    void buildAllScreens();
 
 public slots:
     // New from the tool bar (Trigger::ToolbarNew) or from the File menu (Trigger::MenuNew):
@@ -69,6 +69,7 @@ private:
     // Builds the next screen not built yet, one per turn of the event loop, once the window
     // has been painted: the window shows at once, and each screen is ready before it is needed.
     void buildNextScreen();
+    void styleScriptView();
     void scheduleClockTick();
 
     Services m_services;
@@ -82,4 +83,5 @@ private:
     CommandBars m_bars;
     QTimer *m_clockTimer = nullptr;
     bool m_screensScheduled = false;
+    bool m_scriptViewStyled = false;
 };
