@@ -93,6 +93,11 @@ void drawCaption(QPainter &painter, const Caption &caption, int basePixels)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(basePixels);
     font.setBold(caption.bold);
+    if (caption.bold) {
+        // The bold font is loaded for this word alone: unhinted, as the picture was first drawn,
+        // its glyphs skip the hinter's set-up.
+        font.setHintingPreference(QFont::PreferNoHinting);
+    }
     const QString text = QLatin1String(caption.text);
     const qreal scale = qreal(caption.pixelSize) / basePixels;
     const qreal width = QFontMetricsF(font).horizontalAdvance(text) * scale;
