@@ -269,9 +269,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     default:
         break;
     }
-    if (!m_screensScheduled && event->type() == QEvent::Paint && watched == centralWidget()) {
-        m_screensScheduled = true;
-        QTimer::singleShot(0, this, &MainWindow::buildNextScreen);
+    // The first paint of the client area (the background covers it whole) comes after the
+    // window's own: the screens are built once the window is on the screen.
+    if (!m_screensScheduled && event->type() == QEvent::Paint) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && (widget == m_client || m_client->isAncestorOf(widget))) {
+            m_screensScheduled = true;
+            QTimer::singleShot(0, this, &MainWindow::buildNextScreen);
+        }
     }
     if (event->type() == QEvent::KeyPress) {
         auto *widget = qobject_cast<QWidget *>(watched);

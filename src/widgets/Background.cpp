@@ -132,7 +132,6 @@ void Background::paintEvent(QPaintEvent *)
     drawGrid(painter, size(), sx, sy);
 
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.save();
     painter.scale(sx, sy);
     drawEmblem(painter);
 

@@ -9,5 +9,6 @@ class QWidget;
 // nothing to polish.
 QString tarvexStyleSheet();
 
-// The script view's own style sheet: dark grey text on white.
+// The script view's own style sheet: dark grey text on white, and the frame shade that goes
+// with a white panel.
 void setScriptViewStyle(QWidget *view);
