@@ -37,6 +37,8 @@ struct StartUp
 // (the program ends right after that paint).
 StartUp startUp(const std::string &program)
 {
+    // A moment's rest first, so that the X server has seen the last program off.
+    sleepMs(20);
     const long long started = monotonicNs();
     Child child = spawn(program, {});
     const std::string output = readOutput(child, 30000);
