@@ -8,7 +8,8 @@
 //                     start-up time and peak memory at first paint, in rounds of one run of each,
 //                     under QT_QPA_PLATFORM=offscreen and then on an Xvfb server of its own;
 //   tarvex            processor time while idle, clock running, and peak memory (offscreen);
-//   tarvex_bench_ops  wizard run, Find, Find Next, Save (offscreen).
+//   tarvex_bench_ops  wizard run, Find, Find Next, Save, the script check and typing
+//                     (offscreen).
 #include "Processes.h"
 #include "Table.h"
 
@@ -242,6 +243,17 @@ int main(int argc, char *argv[])
                     opsSamples["findnext_total_ms"], 1, "ms"});
     rows.push_back({"Save of a " + script + " MiB script", opsSamples["save_ms"], 2, "ms", 20, true,
                     "< 20 ms"});
+    rows.push_back({"Script check: first full check of a " + script + " MiB script",
+                    opsSamples["check_full_ms"], 2, "ms", 100, true, "< 100 ms"});
+    rows.push_back({"Script check: colouring every line of a " + script + " MiB script",
+                    opsSamples["colour_full_ms"], 1, "ms"});
+    rows.push_back({"Typing in a " + script
+                            + " MiB script (check + colours + repaint), each key, mean over "
+                            + std::to_string(int(stats(opsSamples["typing_keys"]).median))
+                            + " keys",
+                    opsSamples["typing_mean_ms"], 2, "ms", 5, true, "< 5 ms"});
+    rows.push_back(
+            {"Typing, slowest key", opsSamples["typing_max_ms"], 2, "ms", 5, true, "< 5 ms"});
 
     return report(rows, loadBefore, "", rounds, runs, idleRuns);
 }
