@@ -84,8 +84,10 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     createClientArea();
     m_bars = CommandBars::create(*this);
 
-    m_tools = new EditorTools(m_editor, m_bars.linePanel, m_bars.positionPanel, m_services, this);
+    // The check first: its first colouring lays out the still empty script in the window's font,
+    // before the script view's own font is set, which is loaded when the view is first shown.
     m_checkTools = new CheckTools(m_editor, m_bars.hintPanel, this);
+    m_tools = new EditorTools(m_editor, m_bars.linePanel, m_bars.positionPanel, m_services, this);
     // The key fields of the screens look up the keys the script binds in the script's check.
     addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
     m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard, m_bars.toolNew);
