@@ -84,7 +84,7 @@ AboutDialog::AboutDialog(Desktop &desktop, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 8);
     layout->setSpacing(6);
 
-    auto *banner = new Picture(QStringLiteral(":/images/banner.svg"));
+    auto *banner = new Picture(QStringLiteral("banner"));
     banner->setObjectName(QStringLiteral("Image1"));
     banner->setFixedSize(340, 70);
     layout->addWidget(banner);

@@ -110,7 +110,7 @@ void createMenus(MainWindow &w, CommandBars &bars)
 // The gold crosshair on a fading band; the right one is the left one mirrored.
 void addDecoration(QToolBar *bar, const char *name, bool mirrored)
 {
-    auto *picture = new Picture(QStringLiteral(":/images/toolbar_decoration.svg"));
+    auto *picture = new Picture(QStringLiteral("toolbar_decoration"));
     picture->setObjectName(QLatin1String(name));
     picture->setMirrored(mirrored);
     picture->setFixedSize(150, 44);
@@ -129,10 +129,8 @@ QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &capti
     tool->setAutoRaise(true);
     tool->setFocusPolicy(Qt::NoFocus);
     tool->setFixedWidth(56);
-    const QString base = QStringLiteral(":/images/%1").arg(image);
     // A disabled button shows its picture from the set kept for disabled buttons.
-    tool->setIcon(svgIcon(base + QStringLiteral(".svg"), base + QStringLiteral("_disabled.svg"),
-                          QSize(24, 24)));
+    tool->setIcon(pictureIcon(image, image + QStringLiteral("_disabled"), QSize(24, 24)));
     tool->setIconSize(QSize(24, 24));
     QObject::connect(tool, &QToolButton::clicked, bar, std::move(run));
     bar->addWidget(tool);

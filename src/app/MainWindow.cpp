@@ -27,12 +27,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-// The pictures live in the core library; make sure its resources are registered.
-static void initResources()
-{
-    Q_INIT_RESOURCE(tarvex);
-}
-
 namespace {
 
 // The client area: the background picture and the layers, each filling the whole area.
@@ -74,9 +68,8 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
 {
-    initResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(svgIcon(QStringLiteral(":/images/tarvex.svg"), QString(), QSize(64, 64)));
+    setWindowIcon(pictureIcon(QStringLiteral("tarvex"), QString(), QSize(64, 64)));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
