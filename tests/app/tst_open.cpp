@@ -193,10 +193,8 @@ private slots:
         h.trigger(QStringLiteral("Open1"));
 
         QCOMPARE(h.fakes.dialogs.messages.size(), 2);
-        const ShownMessage message = h.fakes.dialogs.messages.last();
-        QCOMPARE(message.kind, ShownMessage::Error);
-        QCOMPARE(message.caption, QStringLiteral("Tarvex 1.0"));
-        QCOMPARE(message.text, QStringLiteral("Cannot open file \"%1\". %2.").arg(path, reason));
+        QCOMPARE(h.fakes.dialogs.lastError(),
+                 QStringLiteral("Cannot open file \"%1\". %2.").arg(path, reason));
         QCOMPARE(h.text(), text);
         QCOMPARE(shownLayer(h), Layer::Controls);
         QVERIFY(!newAvailable(h));

@@ -82,7 +82,7 @@ private slots:
         recentMenu(h);
         h.trigger(QStringLiteral("RecentFile3"));
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(h.fakes.dialogs.messages.first().text,
+        QCOMPARE(h.fakes.dialogs.lastError(),
                  QStringLiteral("Cannot open file \"%1\". No such file or directory.")
                          .arg(paths[8]));
         QCOMPARE(recentMenu(h),

@@ -344,9 +344,7 @@ private slots:
         QCoreApplication::postEvent(&faulty, new QEvent(QEvent::Type(QEvent::User + 1)));
         QCoreApplication::sendPostedEvents(&faulty);
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(h.fakes.dialogs.messages.first().kind, ShownMessage::Error);
-        QCOMPARE(h.fakes.dialogs.messages.first().caption, QStringLiteral("Tarvex 1.0"));
-        QCOMPARE(h.fakes.dialogs.messages.first().text, QStringLiteral("The command failed."));
+        QCOMPARE(h.fakes.dialogs.lastError(), QStringLiteral("The command failed."));
         QCOMPARE(faulty.handled, 1);
     }
 };

@@ -29,6 +29,16 @@ void FakeDialogs::error(QWidget *, const QString &caption, const QString &text)
     messages << ShownMessage {ShownMessage::Error, caption, text};
 }
 
+QString FakeDialogs::lastError() const
+{
+    if (messages.isEmpty())
+        return QStringLiteral("<no message>");
+    const ShownMessage &last = messages.last();
+    if (last.kind != ShownMessage::Error || last.caption != QLatin1String("Tarvex 1.0"))
+        return QStringLiteral("<not an error box: %1: %2>").arg(last.caption, last.text);
+    return last.text;
+}
+
 bool FakeDialogs::printerSetup(QWidget *, QPrinter &printer)
 {
     ++printerSetupCount;

@@ -47,6 +47,9 @@ public:
     bool printerSetup(QWidget *parent, QPrinter &printer) override;
 
     int count(ShownMessage::Kind kind) const;
+    // The text of the last message when it is an error box with the program's caption;
+    // otherwise what was shown instead, so that a failing comparison says it.
+    QString lastError() const;
 };
 
 class FakeDesktop : public Desktop

@@ -155,10 +155,8 @@ private slots:
         h.trigger(QStringLiteral("SaveCFG1"));
 
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
-        const ShownMessage shown = h.fakes.dialogs.messages.first();
-        QCOMPARE(shown.kind, ShownMessage::Error);
-        QCOMPARE(shown.caption, QStringLiteral("Tarvex 1.0"));
-        QCOMPARE(shown.text, QStringLiteral("Cannot write file \"%1\". %2.").arg(path, noSpace));
+        QCOMPARE(h.fakes.dialogs.lastError(),
+                 QStringLiteral("Cannot write file \"%1\". %2.").arg(path, noSpace));
         QCOMPARE(Harness::readFile(path), existing ? oldBytes : QByteArray("<missing>"));
         const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         const QStringList expected {QStringLiteral("fill"), QStringLiteral("script.cfg")};
