@@ -2,11 +2,15 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
-#include <QTextBlock>
+#include <QSet>
 #include <QTextDocument>
 #include <QTextLayout>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -40,18 +44,145 @@ QTextLayout *laidOut(QPlainTextEdit *view, const QTextBlock &block)
 
 } // namespace
 
-RowPlace rowPlace(QPlainTextEdit *view, int offset)
+bool DisplayRows::Wrapping::operator==(const Wrapping &other) const
 {
-    bringLayoutUpToDate(view);
-    const QTextBlock target = view->document()->findBlock(offset);
-    RowPlace place;
-    for (QTextBlock block = view->document()->firstBlock(); block.isValid() && block != target;
-         block = block.next()) {
-        place.row += laidOut(view, block)->lineCount();
+    return width == other.width && margin == other.margin && mode == other.mode
+            && tabStop == other.tabStop && font == other.font;
+}
+
+DisplayRows::DisplayRows(QPlainTextEdit *view)
+    : QObject(view)
+    , m_view(view)
+    , m_countedUpTo(view->document())
+    , m_changedFrom(view->document())
+    , m_changedTo(view->document())
+{
+    connect(view->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { changed(position, added); });
+}
+
+DisplayRows::Wrapping DisplayRows::wrapping(const QTextLayout *laidOut) const
+{
+    const QTextDocument *document = m_view->document();
+    Wrapping wrapping;
+    // The width the document's layout gives every row now (it may lag a resize of the view).
+    if (laidOut->lineCount() > 0)
+        wrapping.width = laidOut->lineAt(0).width();
+    wrapping.font = document->defaultFont();
+    wrapping.margin = document->documentMargin();
+    const QTextOption option = document->defaultTextOption();
+    wrapping.mode = int(option.wrapMode()) | int(option.flags()) << 8;
+    wrapping.tabStop = option.tabStopDistance();
+    return wrapping;
+}
+
+void DisplayRows::changed(int position, int added)
+{
+    const int end = position + added;
+    if (m_changed) {
+        position = qMin(position, m_changedFrom.position());
+        m_changedTo.setPosition(qMax(end, m_changedTo.position()));
+    } else {
+        m_changedTo.setPosition(end);
     }
-    if (!target.isValid())
+    m_changedFrom.setPosition(position);
+    m_changed = true;
+}
+
+bool DisplayRows::fitsOneRow(const QTextBlock &block) const
+{
+    // A line of plain ASCII characters, each at most as wide as the font's widest, that even
+    // so ends well before the width the view wraps at cannot wrap.
+    const qreal room = m_wrapping.width - 2 * m_widestCharacter;
+    if (block.length() * m_widestCharacter > room)
+        return false;
+    const QString text = block.text();
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+}
+
+void DisplayRows::count(const QTextBlock &block)
+{
+    int rows = 0;
+    if (block.isVisible())
+        rows = fitsOneRow(block) ? 1 : laidOut(m_view, block)->lineCount();
+    if (block.lineCount() != rows)
+        QTextBlock(block).setLineCount(rows);
+    if (rows > 1) {
+        m_wrapped.emplace_back(m_view->document());
+        m_wrapped.back().setPosition(block.position());
+    }
+}
+
+RowPlace DisplayRows::place(int offset)
+{
+    bringLayoutUpToDate(m_view);
+    QTextDocument *document = m_view->document();
+    const QTextBlock target = document->findBlock(offset);
+    const QTextBlock upTo = target.isValid() ? target : document->lastBlock();
+    const QTextLayout *layout = laidOut(m_view, upTo);
+    const Wrapping now = wrapping(layout);
+    if (!(now == m_wrapping)) {
+        // Every line wraps anew: count them all again.
+        m_wrapping = now;
+        const QFontMetricsF metrics(now.font);
+        m_widestCharacter = 0;
+        for (char16_t c = 0x20; c < 0x7f; ++c)
+            m_widestCharacter = qMax(m_widestCharacter, metrics.horizontalAdvance(QChar(c)));
+        // Rounding of each advance may widen a character by up to a pixel.
+        m_widestCharacter += 1;
+        m_countedUpTo.setPosition(0);
+        m_changed = false;
+        m_wrapped.clear();
+    }
+    const int counted = document->findBlock(m_countedUpTo.position()).blockNumber();
+
+    // Lines edited among those counted.
+    if (m_changed) {
+        m_changed = false;
+        QTextBlock block = document->findBlock(m_changedFrom.position());
+        const int last
+                = qMin(document->findBlock(m_changedTo.position()).blockNumber(), counted - 1);
+        for (int number = block.blockNumber(); block.isValid() && number <= last;
+             block = block.next(), ++number) {
+            count(block);
+        }
+    }
+
+    // Wrapped lines whose rows the view dropped; the others stay as they are.
+    std::vector<QTextCursor> wrapped;
+    wrapped.swap(m_wrapped);
+    QSet<int> seen;
+    for (QTextCursor &cursor : wrapped) {
+        const QTextBlock block = cursor.block();
+        if (block.blockNumber() >= counted || seen.contains(block.blockNumber()))
+            continue;
+        seen.insert(block.blockNumber());
+        const int rows = block.layout()->lineCount();
+        if (rows == 0 || rows != block.lineCount())
+            count(block);
+        else
+            m_wrapped.push_back(std::move(cursor));
+    }
+
+    // Lines not counted yet up to the target.
+    const int upToNumber = upTo.blockNumber();
+    if (upToNumber > counted) {
+        QTextBlock block = document->findBlock(m_countedUpTo.position());
+        for (int number = counted; block.isValid() && number < upToNumber;
+             block = block.next(), ++number) {
+            count(block);
+        }
+        m_countedUpTo.setPosition(upTo.position());
+    }
+
+    RowPlace place;
+    if (!target.isValid()) {
+        count(upTo);
+        place.row = upTo.firstLineNumber() + upTo.lineCount();
         return place;
-    const QTextLayout *layout = laidOut(view, target);
+    }
+    place.row = target.firstLineNumber();
     const int inBlock = offset - target.position();
     // A character at a wrap belongs to the row it starts.
     int line = 0;

@@ -37,6 +37,7 @@ EditorTools::EditorTools(QPlainTextEdit *editor, QLabel *linePanel, QLabel *posi
     , m_positionPanel(positionPanel)
     , m_services(services)
     , m_window(window)
+    , m_rows(new DisplayRows(editor))
 {
     m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -85,7 +86,7 @@ bool EditorTools::eventFilter(QObject *watched, QEvent *event)
 
 void EditorTools::refreshCaretDisplay()
 {
-    const RowPlace place = rowPlace(m_editor, m_editor->textCursor().selectionStart());
+    const RowPlace place = m_rows->place(m_editor->textCursor().selectionStart());
     m_linePanel->setText(QStringLiteral("Line %1").arg(place.row + 1));
     m_positionPanel->setText(QStringLiteral("Position %1").arg(place.column + 1));
 }

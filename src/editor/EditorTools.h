@@ -9,6 +9,7 @@
 #include <QString>
 #include <memory>
 
+class DisplayRows;
 class FindDialog;
 class QLabel;
 class QPlainTextEdit;
@@ -66,6 +67,7 @@ private:
     QLabel *m_positionPanel;
     Services m_services;
     QWidget *m_window;
+    DisplayRows *m_rows;
     FindDialog *m_findDialog = nullptr;
     std::unique_ptr<QPrinter> m_printer;
 

@@ -79,6 +79,28 @@ void printIntoPdf(Harness &h, const QString &pdf)
     };
 }
 
+// The display of the caret where it stands, against the row the view shows it on.
+void compareCaretWithView(Harness &h, QPlainTextEdit *editor)
+{
+    const QPair<int, int> expected = placeByMoving(editor, editor->textCursor().position());
+    QCOMPARE(display(h), lineAndPosition(expected.first, expected.second));
+}
+
+// The display at a few places of the script, each against the rows the view shows: up from the
+// end (where the caret stands before), before the view lays out the lines near the top for a
+// caret there.
+void compareWithView(Harness &h, QPlainTextEdit *editor)
+{
+    const QString text = editor->toPlainText();
+    for (const qsizetype offset : {text.size() - 1, text.size(), text.indexOf(QLatin1String("end")),
+                                   text.indexOf(QLatin1String("bind b")),
+                                   text.indexOf(QLatin1Char('\t')) + 3, qsizetype(0)}) {
+        placeCaret(editor, int(offset));
+        const QPair<int, int> expected = placeByMoving(editor, int(offset));
+        QCOMPARE(display(h), lineAndPosition(expected.first, expected.second));
+    }
+}
+
 } // namespace
 
 class EditorToolsTest : public QObject
@@ -157,6 +179,55 @@ private slots:
         QVERIFY(expected.first > h.lines().indexOf("bind F6 \"say " + longSay + "\"") + 2);
         QCOMPARE(display(h),
                  lineAndPosition(placeByMoving(editor, editor->textCursor().position()).first, 1));
+    }
+
+    void caretRowsFollowEditsAndWidth()
+    {
+        Harness h;
+        h.startRun();
+        h.nextUntil(10);
+        QPlainTextEdit *editor = h.window().editor();
+        // A line of few characters that wraps all the same: each tab is wide.
+        const QString tabs = QStringLiteral("\t").repeated(12) + QLatin1Char('x');
+        editor->setPlainText(
+                QStringLiteral("bind a\n") + tabs + QStringLiteral("\nbind b\n") + longSay
+                + QStringLiteral("\nbind c \"say ") + QString(60, QLatin1Char('z'))
+                + QLatin1Char('"')
+                + QStringLiteral("\nend\n")
+                // Lines enough to fill the view: those above are laid out only when asked.
+                + QStringLiteral("echo\n").repeated(100));
+        QVERIFY(placeByMoving(editor, int(editor->toPlainText().indexOf("bind b"))).first > 3);
+        compareWithView(h, editor);
+
+        // Edits away from the caret at the end: a short line typed long enough to wrap, split
+        // into a wrapped line and a short one, then two lines joined into one.
+        placeCaret(editor, editor->document()->characterCount() - 1);
+        QTextCursor cursor(editor->document());
+        cursor.setPosition(6);
+        cursor.insertText(QStringLiteral("y").repeated(200));
+        compareCaretWithView(h, editor);
+        cursor.setPosition(6 + 195);
+        cursor.insertText(QStringLiteral("\n"));
+        compareCaretWithView(h, editor);
+        cursor.setPosition(int(editor->toPlainText().indexOf(QLatin1String("x\nbind b"))) + 1);
+        cursor.deleteChar();
+        compareCaretWithView(h, editor);
+        compareWithView(h, editor);
+
+        // Narrower (the say of 60 letters wraps then), then as wide as before: every line
+        // wraps anew.
+        const QSize size = editor->size();
+        placeCaret(editor, editor->document()->characterCount() - 1);
+        editor->resize(size.width() / 2, size.height());
+        compareWithView(h, editor);
+        placeCaret(editor, editor->document()->characterCount() - 1);
+        editor->resize(size);
+        compareWithView(h, editor);
+        // Laid out anew at the same width: the wrapped lines drop their rows.
+        placeCaret(editor, editor->document()->characterCount() - 1);
+        editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+        editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        compareWithView(h, editor);
     }
 
     void printsEveryRowInOrder()
