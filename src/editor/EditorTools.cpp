@@ -56,6 +56,11 @@ EditorTools::EditorTools(QPlainTextEdit *editor, QLabel *linePanel, QLabel *posi
     m_editor->installEventFilter(this);
     m_editor->viewport()->installEventFilter(this);
 
+    connect(m_editor->document(), &QTextDocument::contentsChanged, this, [this] {
+        m_searchedText.clear();
+        m_searchedTextCurrent = false;
+    });
+
     // A new edit ends the Undo-redo toggle.
     connect(m_editor->document(), &QTextDocument::undoCommandAdded, this,
             [this] { m_undone = false; });
@@ -155,8 +160,11 @@ bool EditorTools::searchFrom(qsizetype from)
         return false;
     }
     // The raw text has one character for every position of the document, line breaks included.
-    const QString text = m_editor->document()->toRawText();
-    const qsizetype at = findText(text, m_pattern, from, m_searchOptions);
+    if (!m_searchedTextCurrent) {
+        m_searchedText = m_editor->document()->toRawText();
+        m_searchedTextCurrent = true;
+    }
+    const qsizetype at = findText(m_searchedText, m_pattern, from, m_searchOptions);
     if (at < 0) {
         m_searchFrom = -1;
         return false;

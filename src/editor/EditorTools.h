@@ -76,6 +76,9 @@ private:
     QString m_pattern;
     SearchOptions m_searchOptions;
     qsizetype m_searchFrom = -1;
+    // The script's raw text, kept from one search to the next until the script changes.
+    QString m_searchedText;
+    bool m_searchedTextCurrent = false;
 
     // The last Undo command undid an edit, and nothing was edited since: the next one redoes it.
     bool m_undone = false;
