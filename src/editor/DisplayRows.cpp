@@ -59,6 +59,10 @@ DisplayRows::DisplayRows(QPlainTextEdit *view)
 {
     connect(view->document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int added) { changed(position, added); });
+    // The layout tells of every new layout of all lines (and of more); only then may the
+    // wrapped lines have dropped their rows.
+    connect(view->document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+            [this] { m_laidOutAnew = true; });
 }
 
 DisplayRows::Wrapping DisplayRows::wrapping(const QTextLayout *laidOut) const
@@ -114,6 +118,25 @@ void DisplayRows::count(const QTextBlock &block)
     }
 }
 
+void DisplayRows::recountWrapped(int counted)
+{
+    m_laidOutAnew = false;
+    std::vector<QTextCursor> wrapped;
+    wrapped.swap(m_wrapped);
+    QSet<int> seen;
+    for (QTextCursor &cursor : wrapped) {
+        const QTextBlock block = cursor.block();
+        if (block.blockNumber() >= counted || seen.contains(block.blockNumber()))
+            continue;
+        seen.insert(block.blockNumber());
+        const int rows = block.layout()->lineCount();
+        if (rows == 0 || rows != block.lineCount())
+            count(block);
+        else
+            m_wrapped.push_back(std::move(cursor));
+    }
+}
+
 RowPlace DisplayRows::place(int offset)
 {
     bringLayoutUpToDate(m_view);
@@ -150,20 +173,8 @@ RowPlace DisplayRows::place(int offset)
     }
 
     // Wrapped lines whose rows the view dropped; the others stay as they are.
-    std::vector<QTextCursor> wrapped;
-    wrapped.swap(m_wrapped);
-    QSet<int> seen;
-    for (QTextCursor &cursor : wrapped) {
-        const QTextBlock block = cursor.block();
-        if (block.blockNumber() >= counted || seen.contains(block.blockNumber()))
-            continue;
-        seen.insert(block.blockNumber());
-        const int rows = block.layout()->lineCount();
-        if (rows == 0 || rows != block.lineCount())
-            count(block);
-        else
-            m_wrapped.push_back(std::move(cursor));
-    }
+    if (m_laidOutAnew)
+        recountWrapped(counted);
 
     // Lines not counted yet up to the target.
     const int upToNumber = upTo.blockNumber();

@@ -49,6 +49,8 @@ private:
     // Sets the line's count to the rows it takes.
     void count(const QTextBlock &block);
     bool fitsOneRow(const QTextBlock &block) const;
+    // Counts again the counted lines (before line `counted`) that wrapped and lost their rows.
+    void recountWrapped(int counted);
 
     QPlainTextEdit *m_view;
     Wrapping m_wrapping;
@@ -62,6 +64,7 @@ private:
     // The starts of counted lines that take more than one row: the view drops their rows when
     // it lays out every line anew. Cursors, so that they follow the edits.
     std::vector<QTextCursor> m_wrapped;
+    bool m_laidOutAnew = false;
 };
 
 // The text of every row, from the first to the last.
