@@ -1,5 +1,6 @@
 #include "wizard/ScriptBuffer.h"
 
+#include <QEvent>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -12,6 +13,16 @@ ScriptBuffer::ScriptBuffer(QPlainTextEdit *editor, QObject *parent)
     m_editor->document()->setUndoRedoEnabled(false);
     m_editor->setPlainText(QStringLiteral("\n"));
     m_editor->document()->setUndoRedoEnabled(true);
+    m_editor->installEventFilter(this);
+}
+
+bool ScriptBuffer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor && event->type() == QEvent::Show && m_scrollOnShow) {
+        m_scrollOnShow = false;
+        m_editor->ensureCursorVisible();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ScriptBuffer::append(const QString &line)
@@ -41,9 +52,17 @@ void ScriptBuffer::append(const QStringList &lines)
             insertion += line;
         }
     }
+    // A caret at the end moves on with the text inserted there. While the view is hidden it
+    // is then left as it is: setting it would lay out the lines above it to scroll to it,
+    // which the view does once, when it shows.
+    const QTextCursor caret = m_editor->textCursor();
+    const bool caretFollows = !caret.hasSelection() && caret.position() == cursor.position();
     cursor.insertText(insertion);
     document->setUndoRedoEnabled(true);
-    m_editor->setTextCursor(cursor);
+    if (caretFollows && !m_editor->isVisible())
+        m_scrollOnShow = true;
+    else
+        m_editor->setTextCursor(cursor);
     emit appended();
 }
 

@@ -30,10 +30,14 @@ public:
 
     QPlainTextEdit *editor() const { return m_editor; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // After every append, once the caret stands at the end of the text.
     void appended();
 
 private:
     QPlainTextEdit *m_editor;
+    bool m_scrollOnShow = false; // appended to while hidden, with the caret following
 };

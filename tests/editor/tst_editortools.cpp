@@ -230,6 +230,23 @@ private slots:
         compareWithView(h, editor);
     }
 
+    void secondRunShowsItsEnd()
+    {
+        Harness h;
+        h.startRun();
+        h.nextUntil(10);
+        // Cancelled: New is available all the same; the second run goes on after the first.
+        h.fakes.dialogs.saveAnswers << QString();
+        h.click(QStringLiteral("tbSave"));
+        h.click(QStringLiteral("tbNew"));
+        h.click(QStringLiteral("SpeedButton1"));
+        h.nextUntil(10);
+        QPlainTextEdit *editor = h.window().editor();
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->textCursor().position(), editor->document()->characterCount() - 1);
+        QVERIFY(editor->viewport()->rect().contains(editor->cursorRect()));
+    }
+
     void printsEveryRowInOrder()
     {
         QTemporaryDir dir;
