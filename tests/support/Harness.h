@@ -59,8 +59,9 @@ public:
 
     // New, then "Start...": the Controls step is shown.
     void startRun();
-    // Presses the Next buttons of the steps before `step` (1 to 9), after startRun().
-    void nextUntil(int step);
+    // Presses the Next buttons of the steps from `from` up to the one before `step` (1 to 10),
+    // after startRun().
+    void nextUntil(int step, int from = 1);
     // Presses the Next button of `step` and returns the lines that press appended.
     QStringList pressNext(int step);
     // The Next button's name of a step, 1 to 9.
