@@ -74,6 +74,27 @@ long long monotonicNs()
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
+// Appends what `fd` gives to `text` until `done(text)` holds or the pipe ends (true), or the
+// deadline (monotonic nanoseconds) passes first (false).
+static bool readUntil(int fd, long long deadline, std::string &text,
+                      bool (*done)(const std::string &))
+{
+    while (!done(text)) {
+        const long long left = (deadline - monotonicNs()) / 1000000LL;
+        if (left <= 0)
+            return false;
+        pollfd ready {fd, POLLIN, 0};
+        if (poll(&ready, 1, int(left)) <= 0)
+            continue;
+        char chunk[4096];
+        const ssize_t size = read(fd, chunk, sizeof chunk);
+        if (size <= 0)
+            return true;
+        text.append(chunk, size_t(size));
+    }
+    return true;
+}
+
 void sleepMs(long ms)
 {
     timespec pause {ms / 1000, (ms % 1000) * 1000000L};
@@ -98,21 +119,8 @@ std::string readOutput(Child &child, int timeoutMs)
 {
     std::string text;
     const long long deadline = monotonicNs() + timeoutMs * 1000000LL;
-    for (;;) {
-        const long long left = (deadline - monotonicNs()) / 1000000LL;
-        if (left <= 0) {
-            kill(child.pid, SIGKILL);
-            break;
-        }
-        pollfd fd {child.out, POLLIN, 0};
-        if (poll(&fd, 1, int(left)) <= 0)
-            continue;
-        char chunk[4096];
-        const ssize_t size = read(child.out, chunk, sizeof chunk);
-        if (size <= 0)
-            break;
-        text.append(chunk, size_t(size));
-    }
+    if (!readUntil(child.out, deadline, text, [](const std::string &) { return false; }))
+        kill(child.pid, SIGKILL);
     close(child.out);
     child.out = -1;
     return text;
@@ -162,16 +170,8 @@ VirtualDisplay::VirtualDisplay()
                          "xvfb", displayFd);
     std::string number;
     const long long deadline = monotonicNs() + 20000LL * 1000000LL;
-    while (number.find('\n') == std::string::npos && monotonicNs() < deadline) {
-        pollfd fd {m_server.out, POLLIN, 0};
-        if (poll(&fd, 1, 200) <= 0)
-            continue;
-        char chunk[64];
-        const ssize_t size = read(m_server.out, chunk, sizeof chunk);
-        if (size <= 0)
-            break;
-        number.append(chunk, size_t(size));
-    }
+    readUntil(m_server.out, deadline, number,
+              [](const std::string &text) { return text.find('\n') != std::string::npos; });
     if (number.find('\n') == std::string::npos) {
         kill(m_server.pid, SIGTERM);
         waitpid(m_server.pid, nullptr, 0);
