@@ -1,5 +1,7 @@
 #include "game/GameData.h"
 
+#include "game/AsciiCase.h"
+
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -25,12 +27,7 @@ namespace {
 
 QString upperCase(QStringView name)
 {
-    QString raised = name.toString();
-    for (QChar &c : raised) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - ('a' - 'A'));
-    }
-    return raised;
+    return asciiCase(name, asciiUpper);
 }
 
 struct Tables
@@ -234,12 +231,7 @@ QString canonicalKey(QStringView name)
 // The game folds only ASCII letters when it compares names.
 QString foldName(QStringView name)
 {
-    QString folded = name.toString();
-    for (QChar &c : folded) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    }
-    return folded;
+    return asciiCase(name, asciiLower);
 }
 
 bool isVsay(QStringView id)

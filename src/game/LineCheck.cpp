@@ -1,5 +1,7 @@
 #include "game/LineCheck.h"
 
+#include "game/AsciiCase.h"
+
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -15,10 +17,7 @@ bool is(QStringView word, QLatin1String name)
     if (word.size() != name.size())
         return false;
     for (qsizetype i = 0; i < word.size(); ++i) {
-        char16_t c = word[i].unicode();
-        if (c >= u'A' && c <= u'Z')
-            c = char16_t(c + (u'a' - u'A'));
-        if (c != char16_t(name[i].unicode()))
+        if (asciiLower(word[i].unicode()) != char16_t(name[i].unicode()))
             return false;
     }
     return true;
