@@ -4,16 +4,6 @@
 
 namespace Game {
 
-QVector<Span> ConsoleLine::comments() const
-{
-    QVector<Span> spans;
-    for (const Command &command : commands) {
-        if (!command.comment.isEmpty())
-            spans.append(command.comment);
-    }
-    return spans;
-}
-
 namespace {
 
 // Collects words and commands while the line is scanned from left to right.

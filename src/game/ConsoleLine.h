@@ -48,8 +48,6 @@ struct ConsoleLine
     QVector<int> commentSemicolons;
     bool unbalancedQuote = false; // a quoted word runs to the line end
     int byteLength = 0; // the line's length in the system's 8-bit code page, as the game reads it
-
-    QVector<Span> comments() const;
 };
 
 // Reads `line` (without its line end) as `version` of the game does:

@@ -79,5 +79,4 @@ void LayerStack::update()
         m_widgets[index(top)]->setVisible(true);
         m_widgets[index(top)]->raise();
     }
-    emit visibleLayerChanged();
 }

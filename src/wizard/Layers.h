@@ -48,9 +48,6 @@ public:
     // The topmost shown layer; false when none is shown.
     bool visibleLayer(Layer *layer) const;
 
-signals:
-    void visibleLayerChanged();
-
 private:
     static int index(Layer layer) { return static_cast<int>(layer); }
     void update();

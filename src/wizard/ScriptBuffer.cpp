@@ -63,7 +63,6 @@ void ScriptBuffer::append(const QStringList &lines)
         m_scrollOnShow = true;
     else
         m_editor->setTextCursor(cursor);
-    emit appended();
 }
 
 void ScriptBuffer::replace(const QStringList &lines)

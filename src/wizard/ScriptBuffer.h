@@ -33,10 +33,6 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-signals:
-    // After every append, once the caret stands at the end of the text.
-    void appended();
-
 private:
     QPlainTextEdit *m_editor;
     bool m_scrollOnShow = false; // appended to while hidden, with the caret following
