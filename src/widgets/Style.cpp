@@ -1,5 +1,7 @@
 #include "widgets/Style.h"
 
+#include <QColor>
+#include <QPalette>
 #include <QWidget>
 
 QString tarvexStyleSheet()
@@ -37,7 +39,23 @@ QLineEdit[keyProblem="true"] {
 )");
 }
 
+namespace {
+
+const QColor scriptBackground(0xff, 0xff, 0xff);
+const QColor scriptText(0x5a, 0x5a, 0x5a);
+
+} // namespace
+
+void setScriptViewColours(QWidget *view)
+{
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Base, scriptBackground);
+    palette.setColor(QPalette::Text, scriptText);
+    view->setPalette(palette);
+}
+
 void setScriptViewStyle(QWidget *view)
 {
-    view->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #ffffff; color: #5a5a5a; }"));
+    view->setStyleSheet(QStringLiteral("QPlainTextEdit { background: %1; color: %2; }")
+                                .arg(scriptBackground.name(), scriptText.name()));
 }

@@ -9,6 +9,9 @@ class QWidget;
 // nothing to polish.
 QString tarvexStyleSheet();
 
-// The script view's own style sheet: dark grey text on white, and the frame shade that goes
-// with a white panel.
+// The script view's colours, dark grey text on white, in its palette: they hold from the start,
+// for the layout and the colouring of the lines.
+void setScriptViewColours(QWidget *view);
+// The script view's own style sheet: the same colours, and the frame shade that goes with a
+// white panel.
 void setScriptViewStyle(QWidget *view);
