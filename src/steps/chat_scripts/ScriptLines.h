@@ -21,6 +21,8 @@ template<std::size_t N> QStringList block(const char *const (&lines)[N])
     return list;
 }
 
+// Each line is one literal, however long: the lines read as they are written.
+// clang-format off
 // ---- Scripts part 1 ----
 
 // The field of view is the value of this setting line.
@@ -48,11 +50,8 @@ inline constexpr char smokeCommand[] = "vstr dym";
 
 // Rain and snow on/off.
 inline constexpr const char *rainLines[] = {
-        "set opady0 \"echo ^1RAIN/SNOW/EXPLOSION ^7OFF; set cg_atmosphericeffects 0; set opady "
-        "vstr "
-        "opady1\"",
-        "set opady1 \"echo ^1RAIN/SNOW/EXPLOSION ^7ON; set cg_atmosphericeffects 1; set opady vstr "
-        "opady0\"",
+        "set opady0 \"echo ^1RAIN/SNOW/EXPLOSION ^7OFF; set cg_atmosphericeffects 0; set opady vstr opady1\"",
+        "set opady1 \"echo ^1RAIN/SNOW/EXPLOSION ^7ON; set cg_atmosphericeffects 1; set opady vstr opady0\"",
         "set opady \"vstr opady0\"",
 };
 inline constexpr char rainCommand[] = "vstr opady";
@@ -75,11 +74,8 @@ inline constexpr const char *crosshairLines[] = {
 // Demo recording on/off, the key line written first.
 inline constexpr char recordCommand[] = "vstr demor";
 inline constexpr const char *recordLines[] = {
-        "set demoon \"autorecord; echo ^1Recording ^pDemo; say ^1Recording ^pDemo; set demor vstr "
-        "demooff\"",
-        "set demooff \"stoprecord; echo ^1Stopped ^pRecording; say ^1Stopped ^pRecording; set "
-        "demor "
-        "vstr demoon\"",
+        "set demoon \"autorecord; echo ^1Recording ^pDemo; say ^1Recording ^pDemo; set demor vstr demooff\"",
+        "set demooff \"stoprecord; echo ^1Stopped ^pRecording; say ^1Stopped ^pRecording; set demor vstr demoon\"",
         "set demor \"vstr demoon\"",
 };
 
@@ -90,64 +86,37 @@ inline constexpr char gammaDownCommand[] = "vstr gdn";
 inline constexpr const char *gammaLines[] = {
         "set gdn vstr gamma00",
         "set gup vstr gamma01",
-        "set gamma00 \"set r_gamma 0.9;set gdn vstr gamma00;set gup vstr "
-        "gamma01;echo ^pGamma^1MIN^2=========\"",
-        "set gamma01 \"set r_gamma 1.0;set gdn vstr gamma00;set gup vstr "
-        "gamma02;echo ^pGamma^2=^1|^2==========\"",
-        "set gamma02 \"set r_gamma 1.1;set gdn vstr gamma01;set gup vstr "
-        "gamma03;echo ^pGamma^2==^1|^2=========\"",
-        "set gamma03 \"set r_gamma 1.2;set gdn vstr gamma02;set gup vstr "
-        "gamma04;echo ^pGamma^2===^1|^2========\"",
-        "set gamma04 \"set r_gamma 1.3;set gdn vstr gamma03;set gup vstr "
-        "gamma05;echo ^pGamma^2====^1|^2=======\"",
-        "set gamma05 \"set r_gamma 1.4;set gdn vstr gamma04;set gup vstr "
-        "gamma06;echo ^pGamma^2=====^1|^2======\"",
-        "set gamma06 \"set r_gamma 1.5;set gdn vstr gamma05;set gup vstr "
-        "gamma07;echo ^pGamma^2======^1|^2=====\"",
-        "set gamma07 \"set r_gamma 1.6;set gdn vstr gamma06;set gup vstr "
-        "gamma08;echo ^pGamma^2=======^1|^2====\"",
-        "set gamma08 \"set r_gamma 1.7;set gdn vstr gamma07;set gup vstr "
-        "gamma09;echo ^pGamma^2========^1|^2===\"",
-        "set gamma09 \"set r_gamma 1.8;set gdn vstr gamma08;set gup vstr "
-        "gamma10;echo ^pGamma^2=========^1|^2==\"",
-        "set gamma10 \"set r_gamma 1.9;set gdn vstr gamma09;set gup vstr "
-        "gamma11;echo ^pGamma^2==========^1|^2=\"",
-        "set gamma11 \"set r_gamma 2.0;set gdn vstr gamma10;set gup vstr "
-        "gamma00;echo ^pGamma^2===========^1MAX\"",
+        "set gamma00 \"set r_gamma 0.9;set gdn vstr gamma00;set gup vstr gamma01;echo ^pGamma^1MIN^2=========\"",
+        "set gamma01 \"set r_gamma 1.0;set gdn vstr gamma00;set gup vstr gamma02;echo ^pGamma^2=^1|^2==========\"",
+        "set gamma02 \"set r_gamma 1.1;set gdn vstr gamma01;set gup vstr gamma03;echo ^pGamma^2==^1|^2=========\"",
+        "set gamma03 \"set r_gamma 1.2;set gdn vstr gamma02;set gup vstr gamma04;echo ^pGamma^2===^1|^2========\"",
+        "set gamma04 \"set r_gamma 1.3;set gdn vstr gamma03;set gup vstr gamma05;echo ^pGamma^2====^1|^2=======\"",
+        "set gamma05 \"set r_gamma 1.4;set gdn vstr gamma04;set gup vstr gamma06;echo ^pGamma^2=====^1|^2======\"",
+        "set gamma06 \"set r_gamma 1.5;set gdn vstr gamma05;set gup vstr gamma07;echo ^pGamma^2======^1|^2=====\"",
+        "set gamma07 \"set r_gamma 1.6;set gdn vstr gamma06;set gup vstr gamma08;echo ^pGamma^2=======^1|^2====\"",
+        "set gamma08 \"set r_gamma 1.7;set gdn vstr gamma07;set gup vstr gamma09;echo ^pGamma^2========^1|^2===\"",
+        "set gamma09 \"set r_gamma 1.8;set gdn vstr gamma08;set gup vstr gamma10;echo ^pGamma^2=========^1|^2==\"",
+        "set gamma10 \"set r_gamma 1.9;set gdn vstr gamma09;set gup vstr gamma11;echo ^pGamma^2==========^1|^2=\"",
+        "set gamma11 \"set r_gamma 2.0;set gdn vstr gamma10;set gup vstr gamma00;echo ^pGamma^2===========^1MAX\"",
 };
 
 // Volume: fourteen states stepped with INS (down) and PGUP (up), which every state binds again
 // to its neighbours. The player's two keys jump into the chain, written last.
 inline constexpr const char *volumeLines[] = {
         "seta vc_volume0 \"s_volume 0;unbind INS;bind PGUP vstr vc_volume0_5;echo Volume: ^5MIN%\"",
-        "seta vc_volume0_5 \"s_volume 0.05;bind INS vstr vc_volume0;bind PGUP vstr vc_volume1;echo "
-        "Volume: ^55%\"",
-        "seta vc_volume1 \"s_volume 0.1;bind INS vstr vc_volume0_5;bind PGUP vstr "
-        "vc_volume1_5;echo "
-        "Volume: ^510%\"",
-        "seta vc_volume1_5 \"s_volume .15;bind INS vstr vc_volume1;bind PGUP vstr vc_volume2;echo "
-        "Volume: ^515%\"",
-        "seta vc_volume2 \"s_volume 0.2;bind INS vstr vc_volume1_5;bind PGUP vstr "
-        "vc_volume2_5;echo "
-        "Volume: ^520%\"",
-        "seta vc_volume2_5 \"s_volume 0.25;bind INS vstr vc_volume2;bind PGUP vstr vc_volume3;echo "
-        "Volume: ^525%\"",
-        "seta vc_volume3 \"s_volume 0.3;bind INS vstr vc_volume2_5;bind PGUP vstr vc_volume4;echo "
-        "Volume: ^530%\"",
-        "seta vc_volume4 \"s_volume 0.4;bind INS vstr vc_volume3;bind PGUP vstr vc_volume5;echo "
-        "Volume: ^540%\"",
-        "seta vc_volume5 \"s_volume 0.5;bind INS vstr vc_volume4;bind PGUP vstr vc_volume6;echo "
-        "Volume: ^550%\"",
-        "seta vc_volume6 \"s_volume 0.6;bind INS vstr vc_volume5;bind PGUP vstr vc_volume7;echo "
-        "Volume: ^560%\"",
-        "seta vc_volume7 \"s_volume 0.7;bind INS vstr vc_volume6;bind PGUP vstr vc_volume8;echo "
-        "Volume: ^570%\"",
-        "seta vc_volume8 \"s_volume 0.8;bind INS vstr vc_volume7;bind PGUP vstr vc_volume9;echo "
-        "Volume: ^580%\"",
-        "seta vc_volume9 \"s_volume 0.9;bind INS vstr vc_volume8;bind PGUP vstr vc_volumeMx;echo "
-        "Volume: ^590%\"",
-        "seta vc_volumeMx \"s_volume 1.0;bind INS vstr vc_volume9;unbind PGUP;echo Volume: "
-        "^5MAX%\"",
+        "seta vc_volume0_5 \"s_volume 0.05;bind INS vstr vc_volume0;bind PGUP vstr vc_volume1;echo Volume: ^55%\"",
+        "seta vc_volume1 \"s_volume 0.1;bind INS vstr vc_volume0_5;bind PGUP vstr vc_volume1_5;echo Volume: ^510%\"",
+        "seta vc_volume1_5 \"s_volume .15;bind INS vstr vc_volume1;bind PGUP vstr vc_volume2;echo Volume: ^515%\"",
+        "seta vc_volume2 \"s_volume 0.2;bind INS vstr vc_volume1_5;bind PGUP vstr vc_volume2_5;echo Volume: ^520%\"",
+        "seta vc_volume2_5 \"s_volume 0.25;bind INS vstr vc_volume2;bind PGUP vstr vc_volume3;echo Volume: ^525%\"",
+        "seta vc_volume3 \"s_volume 0.3;bind INS vstr vc_volume2_5;bind PGUP vstr vc_volume4;echo Volume: ^530%\"",
+        "seta vc_volume4 \"s_volume 0.4;bind INS vstr vc_volume3;bind PGUP vstr vc_volume5;echo Volume: ^540%\"",
+        "seta vc_volume5 \"s_volume 0.5;bind INS vstr vc_volume4;bind PGUP vstr vc_volume6;echo Volume: ^550%\"",
+        "seta vc_volume6 \"s_volume 0.6;bind INS vstr vc_volume5;bind PGUP vstr vc_volume7;echo Volume: ^560%\"",
+        "seta vc_volume7 \"s_volume 0.7;bind INS vstr vc_volume6;bind PGUP vstr vc_volume8;echo Volume: ^570%\"",
+        "seta vc_volume8 \"s_volume 0.8;bind INS vstr vc_volume7;bind PGUP vstr vc_volume9;echo Volume: ^580%\"",
+        "seta vc_volume9 \"s_volume 0.9;bind INS vstr vc_volume8;bind PGUP vstr vc_volumeMx;echo Volume: ^590%\"",
+        "seta vc_volumeMx \"s_volume 1.0;bind INS vstr vc_volume9;unbind PGUP;echo Volume: ^5MAX%\"",
 };
 inline constexpr char volumeUpCommand[] = "vstr vc_volume5";
 inline constexpr char volumeDownCommand[] = "vstr vc_volume3";
@@ -157,8 +126,7 @@ inline constexpr char volumeDownCommand[] = "vstr vc_volume3";
 // Sprint jump: twelve waits of sprinting before the jump.
 inline constexpr char jumpCommand[] = "vstr sj";
 inline constexpr const char *jumpLines[] = {
-        "set sj \"+sprint;wait;wait;wait;wait;wait;wait;wait;wait;wait;wait;wait;wait;+moveup;wait;"
-        "-sprint;wait;-moveup\"",
+        "set sj \"+sprint;wait;wait;wait;wait;wait;wait;wait;wait;wait;wait;wait;wait;+moveup;wait;-sprint;wait;-moveup\"",
 };
 
 // Crouch toggle, the key line written first.
@@ -181,5 +149,6 @@ inline constexpr const char *artilleryLines[] = {
         "set artillery \"+zoom;+attack;wait 10;-attack;-zoom\"",
 };
 inline constexpr char artilleryCommand[] = "vstr artillery";
+// clang-format on
 
 } // namespace ScriptLines
