@@ -137,6 +137,21 @@ void DisplayRows::recountWrapped(int counted)
     }
 }
 
+void DisplayRows::wrapAnew(const Wrapping &now)
+{
+    // Every line wraps anew: count them all again.
+    m_wrapping = now;
+    const QFontMetricsF metrics(now.font);
+    m_widestCharacter = 0;
+    for (char16_t c = 0x20; c < 0x7f; ++c)
+        m_widestCharacter = qMax(m_widestCharacter, metrics.horizontalAdvance(QChar(c)));
+    // Rounding of each advance may widen a character by up to a pixel.
+    m_widestCharacter += 1;
+    m_countedUpTo.setPosition(0);
+    m_changed = false;
+    m_wrapped.clear();
+}
+
 RowPlace DisplayRows::place(int offset)
 {
     bringLayoutUpToDate(m_view);
@@ -145,19 +160,8 @@ RowPlace DisplayRows::place(int offset)
     const QTextBlock upTo = target.isValid() ? target : document->lastBlock();
     const QTextLayout *layout = laidOut(m_view, upTo);
     const Wrapping now = wrapping(layout);
-    if (!(now == m_wrapping)) {
-        // Every line wraps anew: count them all again.
-        m_wrapping = now;
-        const QFontMetricsF metrics(now.font);
-        m_widestCharacter = 0;
-        for (char16_t c = 0x20; c < 0x7f; ++c)
-            m_widestCharacter = qMax(m_widestCharacter, metrics.horizontalAdvance(QChar(c)));
-        // Rounding of each advance may widen a character by up to a pixel.
-        m_widestCharacter += 1;
-        m_countedUpTo.setPosition(0);
-        m_changed = false;
-        m_wrapped.clear();
-    }
+    if (!(now == m_wrapping))
+        wrapAnew(now);
     const int counted = document->findBlock(m_countedUpTo.position()).blockNumber();
 
     // Lines edited among those counted.

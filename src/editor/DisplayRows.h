@@ -49,6 +49,8 @@ private:
     // Sets the line's count to the rows it takes.
     void count(const QTextBlock &block);
     bool fitsOneRow(const QTextBlock &block) const;
+    // The view wraps its lines `now` differently than when they were counted.
+    void wrapAnew(const Wrapping &now);
     // Counts again the counted lines (before line `counted`) that wrapped and lost their rows.
     void recountWrapped(int counted);
 
