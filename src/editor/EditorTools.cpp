@@ -4,11 +4,11 @@
 #include "editor/FindDialog.h"
 #include "editor/PrintRows.h"
 #include "platform/Messages.h"
+#include "widgets/Style.h"
 
 #include <QEvent>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -43,10 +43,7 @@ EditorTools::EditorTools(QPlainTextEdit *editor, QLabel *linePanel, QLabel *posi
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_editor->setFont(scriptFont());
-    QPalette palette = m_editor->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, QColor(0x5a, 0x5a, 0x5a));
-    m_editor->setPalette(palette);
+    setScriptViewColours(m_editor);
 
     // The display follows the caret wherever it goes, and every change of the text, the
     // wizard's appends included (also while the view is hidden).
