@@ -1,6 +1,7 @@
 #include "support/Harness.h"
 
 #include "wizard/ScriptBuffer.h"
+#include "wizard/Steps.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,8 +31,6 @@ Harness::~Harness()
 void Harness::click(const QString &buttonName)
 {
     auto *button = find<QAbstractButton>(buttonName);
-    if (!button)
-        return;
     if (!button->isVisible())
         QTest::qFail(qPrintable(buttonName + QStringLiteral(" is not visible")), __FILE__,
                      __LINE__);
@@ -40,14 +39,12 @@ void Harness::click(const QString &buttonName)
 
 void Harness::trigger(const QString &actionName)
 {
-    if (auto *action = find<QAction>(actionName))
-        action->trigger();
+    find<QAction>(actionName)->trigger();
 }
 
 void Harness::chooseStyle(const QString &style)
 {
-    if (auto *button = find<QRadioButton>(style))
-        button->setChecked(true);
+    find<QRadioButton>(style)->setChecked(true);
 }
 
 void Harness::startRun()
@@ -89,8 +86,7 @@ void Harness::retype(const QString &fieldName, const QString &text)
     QWidget *field = find<QWidget>(fieldName);
     if (auto *combo = qobject_cast<QComboBox *>(field))
         field = combo->lineEdit();
-    if (field)
-        retype(field, text);
+    retype(field, text);
 }
 
 void Harness::paste(const QString &fieldName, const QString &text)
@@ -98,8 +94,6 @@ void Harness::paste(const QString &fieldName, const QString &text)
     QWidget *field = find<QWidget>(fieldName);
     if (auto *combo = qobject_cast<QComboBox *>(field))
         field = combo->lineEdit();
-    if (!field)
-        return;
     QGuiApplication::clipboard()->setText(text);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
@@ -111,16 +105,13 @@ void Harness::paste(const QString &fieldName, const QString &text)
 void Harness::setChecked(const QString &boxName, bool checked)
 {
     auto *box = find<QCheckBox>(boxName);
-    if (box && box->isChecked() != checked)
+    if (box->isChecked() != checked)
         click(boxName);
 }
 
 QString Harness::nextButton(int step)
 {
-    static const char *const names[]
-            = {"SpeedButton8", "SpeedButton7", "SpeedButton6", "SpeedButton5", "SpeedButton4",
-               "SpeedButton3", "SpeedButton2", "btn8",         "btn9"};
-    return QLatin1String(names[step - 1]);
+    return QLatin1String(stepInfo(step).nextButton);
 }
 
 QString Harness::text() const
@@ -165,6 +156,12 @@ void Harness::goToStep(int step)
     chooseStyle(QStringLiteral("SN"));
     startRun();
     nextUntil(step);
+}
+
+void Harness::failLookup(const QString &name)
+{
+    QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+    throw ControlNotFound();
 }
 
 void Harness::focusInWindow(QWidget *control)

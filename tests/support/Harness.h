@@ -13,6 +13,11 @@
 
 #include <memory>
 
+// Thrown when a test looks for a control that is not there; its failure is already recorded.
+struct ControlNotFound
+{
+};
+
 // The real main window with scripted platform services, driven the way a player drives it.
 class Harness
 {
@@ -23,7 +28,8 @@ public:
     MainWindow &window() { return *m_window; }
     FakeServices fakes;
 
-    // A control of the window by its name; fails the test when there is none.
+    // A control of the window by its name. When there is none the test fails with that name
+    // and its test program stops, instead of going on with a null pointer.
     template<typename T> T *find(const QString &name)
     {
         T *child = m_window->findChild<T *>(name);
@@ -33,8 +39,7 @@ public:
             child = m_window->findChild<T *>(name);
         }
         if (!child)
-            QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__,
-                         __LINE__);
+            failLookup(name);
         return child;
     }
 
@@ -93,6 +98,8 @@ public:
     }
 
 private:
+    // Records the failure naming `name`, then throws ControlNotFound.
+    [[noreturn]] static void failLookup(const QString &name);
     void focusInWindow(QWidget *control);
     std::unique_ptr<MainWindow> m_window;
 };
@@ -110,5 +117,9 @@ void useOwnSettings();
         useOwnSettings();                                                                          \
         TarvexApplication app(argc, argv);                                                         \
         TestObject test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                    \
+        try {                                                                                      \
+            return QTest::qExec(&test, argc, argv);                                                \
+        } catch (const ControlNotFound &) {                                                        \
+            return 1; /* the failure names the control */                                          \
+        }                                                                                          \
     }
