@@ -36,8 +36,6 @@ public:
 
     ScriptCheck *check() const { return m_check; }
     ScriptHighlighter *highlighter() const { return m_highlighter; }
-    // Once shown; null before.
-    ProblemsWindow *problemsWindow() const { return m_window; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
