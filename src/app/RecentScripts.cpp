@@ -6,9 +6,6 @@
 
 namespace {
 
-const QString listKey = QStringLiteral("files/recentScripts");
-const QString folderKey = QStringLiteral("files/lastFolder");
-
 // Windows names a file the same in any case.
 #ifdef Q_OS_WIN
 constexpr Qt::CaseSensitivity fileNameCase = Qt::CaseInsensitive;
@@ -24,7 +21,7 @@ QStringList without(QStringList paths, const QString &path)
 
 void store(const QStringList &paths)
 {
-    programSettings()->setValue(listKey, paths);
+    Settings().setValue(Setting::recentScripts, paths);
 }
 
 } // namespace
@@ -33,7 +30,7 @@ namespace RecentScripts {
 
 QStringList paths()
 {
-    return programSettings()->value(listKey).toStringList().mid(0, limit);
+    return Settings().value(Setting::recentScripts).mid(0, limit);
 }
 
 void add(const QString &path)
@@ -42,7 +39,7 @@ void add(const QString &path)
     QStringList list = without(paths(), file.absoluteFilePath());
     list.prepend(file.absoluteFilePath());
     store(list.mid(0, limit));
-    programSettings()->setValue(folderKey, file.absolutePath());
+    Settings().setValue(Setting::lastFolder, file.absolutePath());
 }
 
 void remove(const QString &path)
@@ -57,7 +54,7 @@ void clear()
 
 QString lastFolder()
 {
-    return programSettings()->value(folderKey).toString();
+    return Settings().value(Setting::lastFolder);
 }
 
 } // namespace RecentScripts

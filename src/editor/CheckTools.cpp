@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString versionKey = QStringLiteral("check/gameVersion");
-
 QString versionId(Game::Version version)
 {
     return version == Game::Version::Legacy ? QStringLiteral("legacy") : QStringLiteral("et260b");
@@ -23,14 +21,14 @@ QString versionId(Game::Version version)
 
 Game::Version savedVersion()
 {
-    return programSettings()->value(versionKey).toString() == versionId(Game::Version::Legacy)
+    return Settings().value(Setting::gameVersion) == versionId(Game::Version::Legacy)
             ? Game::Version::Legacy
             : Game::Version::Et260b;
 }
 
 void saveVersion(Game::Version version)
 {
-    programSettings()->setValue(versionKey, versionId(version));
+    Settings().setValue(Setting::gameVersion, versionId(version));
 }
 
 } // namespace

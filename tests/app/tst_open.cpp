@@ -49,7 +49,7 @@ private slots:
     void init()
     {
         // Each test starts with no recent script and no folder used last.
-        programSettings()->clear();
+        Settings().clear();
     }
 
     // An opened script is shown exactly, as at the end of a run, and an unchanged one is saved

@@ -43,7 +43,7 @@ private slots:
     void init()
     {
         // Each test starts with no recent script and no folder used last.
-        programSettings()->clear();
+        Settings().clear();
     }
 
     // The eight scripts opened or saved last, most recent first, each once, kept between runs;

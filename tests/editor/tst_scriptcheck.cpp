@@ -5,6 +5,7 @@
 #include "editor/ProblemsWindow.h"
 #include "editor/ScriptCheck.h"
 #include "editor/ScriptHighlighter.h"
+#include "platform/Settings.h"
 #include "support/Harness.h"
 
 #include <QAccessible>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -73,10 +73,7 @@ class ScriptCheckTest : public QObject
 
 private slots:
     // Each test starts from no choice of version, whatever an earlier run left.
-    void init()
-    {
-        QSettings(QCoreApplication::organizationName(), QStringLiteral("tarvex")).clear();
-    }
+    void init() { Settings().clear(); }
 
     void problems_data()
     {
