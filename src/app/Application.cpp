@@ -18,7 +18,7 @@ TarvexApplication::TarvexApplication(int &argc, char **argv)
     // Where the player's few choices are kept between runs.
     setOrganizationName(QStringLiteral("Tarvex"));
     setOrganizationDomain(QStringLiteral("tarvex.org"));
-    setApplicationVersion(QStringLiteral("1.0"));
+    setApplicationVersion(QStringLiteral(TARVEX_VERSION_SHORT));
     setDesktopFileName(QStringLiteral("tarvex"));
 }
 
