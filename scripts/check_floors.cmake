@@ -1,0 +1,51 @@
+# Fails when a file below src/ includes from a floor above its own. The floors, bottom-up:
+#   0: platform, widgets   1: wizard, editor, game   2: steps   3: app
+# A folder may include from its own floor and the floors below it. Tests are exempt: they sit
+# on top of everything they test. Run by ctest as "floors":
+#   cmake -DSOURCE_DIR=<repo>/src -P scripts/check_floors.cmake
+if(NOT SOURCE_DIR)
+    message(FATAL_ERROR "check_floors: pass -DSOURCE_DIR=<repo>/src")
+endif()
+
+set(floor_platform 0)
+set(floor_widgets 0)
+set(floor_wizard 1)
+set(floor_editor 1)
+set(floor_game 1)
+set(floor_steps 2)
+set(floor_app 3)
+
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.in)
+set(violations "")
+set(checked 0)
+foreach(source ${sources})
+    string(REGEX MATCH "^[^/]+" folder "${source}")
+    if(NOT DEFINED floor_${folder})
+        if(source MATCHES "/")
+            list(APPEND violations "${source}: folder ${folder} has no floor")
+        endif()
+        continue()
+    endif()
+    file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line ${includes})
+        math(EXPR checked "${checked} + 1")
+        if(NOT line MATCHES "\"([^/\"]+)/")
+            continue() # a file beside it
+        endif()
+        set(target ${CMAKE_MATCH_1})
+        if(NOT DEFINED floor_${target})
+            list(APPEND violations "${source}: includes from ${target}/, which has no floor")
+        elseif(floor_${target} GREATER floor_${folder})
+            list(APPEND violations "${source}: ${line} reaches up from ${folder}/ to ${target}/")
+        endif()
+    endforeach()
+endforeach()
+
+if(checked EQUAL 0)
+    message(FATAL_ERROR "check_floors: no #include lines found under ${SOURCE_DIR}")
+endif()
+if(violations)
+    list(JOIN violations "\n  " text)
+    message(FATAL_ERROR "Includes that go up a floor:\n  ${text}")
+endif()
+message(STATUS "check_floors: ${checked} includes, none goes up a floor")
