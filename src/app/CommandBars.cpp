@@ -1,34 +1,47 @@
 #include "app/CommandBars.h"
 
-#include "app/MainWindow.h"
-#include "app/ScriptFiles.h"
-#include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
 #include "widgets/Pictures.h"
 #include "widgets/StatusPanel.h"
 
+#include <QActionGroup>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
-#include <functional>
-
 namespace {
 
-using Run = std::function<void()>;
-
-QAction *addItem(QMenu *menu, const char *name, const QString &caption, Run run,
+QAction *addItem(QMenu *menu, const char *name, const QString &caption,
                  const QKeySequence &shortcut = {})
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+// An item whose command runs `run`.
+template<typename Run>
+QAction *addRunItem(QMenu *menu, const char *name, const QString &caption, Run run,
+                    const QKeySequence &shortcut = {})
+{
+    QAction *action = addItem(menu, name, caption, shortcut);
     QObject::connect(action, &QAction::triggered, menu, std::move(run));
     return action;
+}
+
+// The platform's key for `key`, or `fallback` where the platform has none (Windows has no key
+// to quit a program, and the offscreen platform follows it).
+QKeySequence standardKey(QKeySequence::StandardKey key, const QKeySequence &fallback)
+{
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    return keys.isEmpty() ? fallback : keys.constFirst();
 }
 
 QMenu *addMenu(QMenuBar *bar, const char *name, const QString &title)
@@ -36,75 +49,6 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const QString &title)
     QMenu *menu = bar->addMenu(title);
     menu->setObjectName(QLatin1String(name));
     return menu;
-}
-
-void createMenus(MainWindow &w, CommandBars &bars)
-{
-    QMenuBar *bar = w.menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setNativeMenuBar(false);
-    // The script view's tools are set up after the bars: reach them when a command runs.
-    auto tool = [&w](void (EditorTools::*command)()) {
-        return [&w, command] {
-            (w.editorTools().*command)();
-        };
-    };
-
-    QMenu *file = addMenu(bar, "File1", QStringLiteral("&File"));
-    bars.menuNew = addItem(file, "NewCFG1", QStringLiteral("New CFG"),
-                           [&w] { w.newScript(Trigger::MenuNew); });
-    addItem(
-            file, "Open1", QStringLiteral("Open..."), [&w] { w.openScript(); },
-            QKeySequence(Qt::CTRL | Qt::Key_O));
-    bars.menuSave = addItem(file, "SaveCFG1", QStringLiteral("Save CFG"), [&w] { w.saveScript(); });
-    // Filled each time it opens, from the list kept between runs.
-    QMenu *recent = file->addMenu(QStringLiteral("Recent Scripts"));
-    recent->setObjectName(QStringLiteral("RecentScripts1"));
-    recent->setAccessibleName(QStringLiteral("Recent Scripts"));
-    recent->menuAction()->setObjectName(QStringLiteral("RecentScriptsMenu1"));
-    QObject::connect(recent, &QMenu::aboutToShow, recent,
-                     [&w, recent] { w.scriptFiles().fillRecentMenu(recent); });
-    file->addSeparator();
-    addItem(file, "PrintSetup1", QStringLiteral("Print Setup"), tool(&EditorTools::printSetup));
-    bars.menuPrint = addItem(file, "Print1", QStringLiteral("Print"), tool(&EditorTools::print));
-    file->addSeparator();
-    addItem(file, "Exit1", QStringLiteral("Exit"), [&w] { w.close(); });
-
-    QMenu *edit = addMenu(bar, "Edit1", QStringLiteral("&Edit"));
-    bars.editMenu = edit;
-    addItem(edit, "Undo1", QStringLiteral("Undo"), tool(&EditorTools::undo));
-    edit->addSeparator();
-    addItem(edit, "Cut1", QStringLiteral("Cut"), tool(&EditorTools::cut),
-            QKeySequence(Qt::CTRL | Qt::Key_X));
-    addItem(edit, "Copy1", QStringLiteral("Copy"), tool(&EditorTools::copy),
-            QKeySequence(Qt::CTRL | Qt::Key_C));
-    addItem(edit, "Paste1", QStringLiteral("Paste"), tool(&EditorTools::paste),
-            QKeySequence(Qt::CTRL | Qt::Key_V));
-    edit->addSeparator();
-    addItem(edit, "Find1", QStringLiteral("Find"), tool(&EditorTools::find),
-            QKeySequence(Qt::CTRL | Qt::Key_F));
-    addItem(edit, "FindNext1", QStringLiteral("Find Next "), tool(&EditorTools::findNext),
-            QKeySequence(Qt::Key_F3));
-    edit->addSeparator();
-    addItem(
-            edit, "CheckScript1", QStringLiteral("Check Script"),
-            [&w] { w.checkTools().showProblems(); }, QKeySequence(Qt::Key_F8));
-
-    auto link = [&w](WebLink target) {
-        return [&w, target] {
-            w.openLink(target);
-        };
-    };
-    QMenu *help = addMenu(bar, "Help1", QStringLiteral("Help"));
-    addItem(help, "AboutTarvex1", QStringLiteral("About Tarvex"), [&w] { w.showAbout(); });
-    addItem(help, "QuorlinWebsite1", QStringLiteral("Quorlin Website"), link(WebLink::MakerSite));
-    addItem(help, "QuorlinForums1", QStringLiteral("Quorlin Forums"), link(WebLink::MakerForums));
-    addItem(help, "TarvexManual1", QStringLiteral("Tarvex Manual"), link(WebLink::Manual));
-
-    QMenu *more = addMenu(bar, "More1", QStringLiteral("More"));
-    addItem(more, "EnemyTerritory1", QStringLiteral("Enemy-Territory"), link(WebLink::GameSite));
-    addItem(more, "RTCWFiles1", QStringLiteral("RTCWFiles"), link(WebLink::FanSite));
-    addItem(more, "SplashDamage1", QStringLiteral("Splash-Damage"), link(WebLink::DeveloperSite));
 }
 
 // The gold crosshair on a fading band; the right one is the left one mirrored.
@@ -117,60 +61,165 @@ void addDecoration(QToolBar *bar, const char *name, bool mirrored)
     bar->addWidget(picture);
 }
 
-QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &caption,
-                           const QString &hint, const QString &image, Run run)
+// Shows `action` on the tool bar as a button named `name`: its picture above its caption (the
+// action's text without "..."), and `hint` in the hint line. A disabled button shows its picture
+// from the set kept for disabled buttons.
+void addToolButton(QToolBar *bar, QAction *action, const char *name, const QString &hint,
+                   const QString &image)
 {
-    auto *tool = new QToolButton;
-    tool->setObjectName(QLatin1String(name));
-    tool->setText(caption);
-    tool->setAccessibleName(caption);
-    tool->setStatusTip(hint);
-    tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    tool->setAutoRaise(true);
-    tool->setFocusPolicy(Qt::NoFocus);
-    tool->setFixedWidth(56);
-    // A disabled button shows its picture from the set kept for disabled buttons.
-    tool->setIcon(pictureIcon(image, image + QStringLiteral("_disabled"), QSize(24, 24)));
-    tool->setIconSize(QSize(24, 24));
-    QObject::connect(tool, &QToolButton::clicked, bar, std::move(run));
-    bar->addWidget(tool);
-    return tool;
+    action->setIcon(pictureIcon(image, image + QStringLiteral("_disabled"), QSize(24, 24)));
+    action->setIconVisibleInMenu(false);
+    bar->addAction(action);
+    QWidget *button = bar->widgetForAction(action);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(action->iconText());
+    button->setStatusTip(hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedWidth(56);
+    static_cast<QToolButton *>(button)->setAutoRaise(true);
 }
 
-void createToolBar(MainWindow &w, CommandBars &bars)
+// A command of the tool bar alone.
+QAction *toolAction(QToolBar *bar, const char *name, const QString &caption)
 {
-    auto *bar = new QToolBar(&w);
+    auto *action = new QAction(caption, bar);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+CommandBars::CommandBars(QMainWindow &window, const CommandRuns &runs)
+{
+    createMenus(window, runs);
+    createHelpMenus(window, runs);
+    createToolBar(window, runs);
+    createStatusBar(window);
+}
+
+void CommandBars::createMenus(QMainWindow &window, const CommandRuns &runs)
+{
+    QMenuBar *bar = window.menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setNativeMenuBar(false);
+
+    QMenu *file = addMenu(bar, "File1", QStringLiteral("&File"));
+    m_switched[Command::MenuNew] = addRunItem(
+            file, "NewCFG1", QStringLiteral("New CFG"),
+            [runs] { runs.newScript(Trigger::MenuNew); }, QKeySequence::New);
+    m_open = addRunItem(file, "Open1", QStringLiteral("Open..."), runs.open,
+                        QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_switched[Command::MenuSave] = addRunItem(file, "SaveCFG1", QStringLiteral("Save CFG"),
+                                               runs.save, QKeySequence::Save);
+    // Filled each time it opens, from the list kept between runs.
+    QMenu *recent = file->addMenu(QStringLiteral("Recent Scripts"));
+    recent->setObjectName(QStringLiteral("RecentScripts1"));
+    recent->setAccessibleName(QStringLiteral("Recent Scripts"));
+    recent->menuAction()->setObjectName(QStringLiteral("RecentScriptsMenu1"));
+    QObject::connect(recent, &QMenu::aboutToShow, recent,
+                     [fill = runs.fillRecent, recent] { fill(recent); });
+    file->addSeparator();
+    m_printSetup = addItem(file, "PrintSetup1", QStringLiteral("Print Setup"));
+    m_print = addItem(file, "Print1", QStringLiteral("Print"), QKeySequence::Print);
+    m_switched[Command::MenuPrint] = m_print;
+    file->addSeparator();
+    m_exit = addRunItem(file, "Exit1", QStringLiteral("Exit"), runs.exit,
+                        standardKey(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+
+    createEditMenu(addMenu(bar, "Edit1", QStringLiteral("&Edit")), runs);
+}
+
+void CommandBars::createEditMenu(QMenu *edit, const CommandRuns &runs)
+{
+    m_undo = addItem(edit, "Undo1", QStringLiteral("Undo"));
+    edit->addSeparator();
+    m_cut = addItem(edit, "Cut1", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    m_copy = addItem(edit, "Copy1", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_paste = addItem(edit, "Paste1", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    edit->addSeparator();
+    m_find = addItem(edit, "Find1", QStringLiteral("Find"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    m_findNext = addItem(edit, "FindNext1", QStringLiteral("Find Next "), QKeySequence(Qt::Key_F3));
+    edit->addSeparator();
+    addRunItem(edit, "CheckScript1", QStringLiteral("Check Script"), runs.checkScript,
+               QKeySequence(Qt::Key_F8));
+
+    // The menu is one command: its items, their shortcuts included, go on and off with it.
+    auto *items = new QActionGroup(edit);
+    items->setExclusive(false);
+    for (QAction *item : edit->actions())
+        items->addAction(item);
+    QAction *menuAction = edit->menuAction();
+    m_switched[Command::EditMenu] = menuAction;
+    QObject::connect(menuAction, &QAction::enabledChanged, edit, [edit, items](bool enabled) {
+        edit->setEnabled(enabled);
+        items->setEnabled(enabled);
+    });
+}
+
+void CommandBars::createHelpMenus(QMainWindow &window, const CommandRuns &runs)
+{
+    auto link = [open = runs.openLink](WebLink target) {
+        return [open, target] {
+            open(target);
+        };
+    };
+    QMenuBar *bar = window.menuBar();
+    QMenu *help = addMenu(bar, "Help1", QStringLiteral("Help"));
+    addRunItem(help, "AboutTarvex1", QStringLiteral("About Tarvex"), runs.about);
+    addRunItem(help, "QuorlinWebsite1", QStringLiteral("Quorlin Website"),
+               link(WebLink::MakerSite));
+    addRunItem(help, "QuorlinForums1", QStringLiteral("Quorlin Forums"),
+               link(WebLink::MakerForums));
+    addRunItem(help, "TarvexManual1", QStringLiteral("Tarvex Manual"), link(WebLink::Manual));
+
+    QMenu *more = addMenu(bar, "More1", QStringLiteral("More"));
+    addRunItem(more, "EnemyTerritory1", QStringLiteral("Enemy-Territory"), link(WebLink::GameSite));
+    addRunItem(more, "RTCWFiles1", QStringLiteral("RTCWFiles"), link(WebLink::FanSite));
+    addRunItem(more, "SplashDamage1", QStringLiteral("Splash-Damage"),
+               link(WebLink::DeveloperSite));
+}
+
+void CommandBars::createToolBar(QMainWindow &window, const CommandRuns &runs)
+{
+    auto *bar = new QToolBar(&window);
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->toggleViewAction()->setEnabled(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
-    w.addToolBar(Qt::TopToolBarArea, bar);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setIconSize(QSize(24, 24));
+    window.addToolBar(Qt::TopToolBarArea, bar);
 
     addDecoration(bar, "ToolBarLeft", false);
-    bars.toolNew = addToolButton(bar, "tbNew", QStringLiteral("New"),
-                                 QStringLiteral("Create a new config file"), QStringLiteral("new"),
-                                 [&w] { w.newScript(Trigger::ToolbarNew); });
-    addToolButton(bar, "tbOpen", QStringLiteral("Open"), QStringLiteral("Open a config file"),
-                  QStringLiteral("open"), [&w] { w.openScript(); });
-    bars.toolSave = addToolButton(bar, "tbSave", QStringLiteral("Save"),
-                                  QStringLiteral("Save the config file"), QStringLiteral("save"),
-                                  [&w] { w.saveScript(); });
-    addToolButton(bar, "tbExit", QStringLiteral("Exit"), QStringLiteral("Exit the program"),
-                  QStringLiteral("exit"), [&w] { w.close(); });
+    QAction *newScript = toolAction(bar, "tbNewCommand", QStringLiteral("New"));
+    QObject::connect(newScript, &QAction::triggered, bar,
+                     [run = runs.newScript] { run(Trigger::ToolbarNew); });
+    m_switched[Command::ToolbarNew] = newScript;
+    addToolButton(bar, newScript, "tbNew", QStringLiteral("Create a new config file"),
+                  QStringLiteral("new"));
+    addToolButton(bar, m_open, "tbOpen", QStringLiteral("Open a config file"),
+                  QStringLiteral("open"));
+    QAction *save = toolAction(bar, "tbSaveCommand", QStringLiteral("Save"));
+    QObject::connect(save, &QAction::triggered, bar, runs.save);
+    m_switched[Command::ToolbarSave] = save;
+    addToolButton(bar, save, "tbSave", QStringLiteral("Save the config file"),
+                  QStringLiteral("save"));
+    addToolButton(bar, m_exit, "tbExit", QStringLiteral("Exit the program"),
+                  QStringLiteral("exit"));
     auto *spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
     addDecoration(bar, "ToolBarRight", true);
 }
 
-void createStatusBar(MainWindow &w, CommandBars &bars)
+void CommandBars::createStatusBar(QMainWindow &window)
 {
-    QStatusBar *bar = w.statusBar();
+    QStatusBar *bar = window.statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    QLabel **panels[] = {&bars.hintPanel,     &bars.clockPanel, &bars.linePanel,
-                         &bars.positionPanel, &bars.capsPanel,  &bars.numPanel};
+    QLabel **panels[]
+            = {&hintPanel, &clockPanel, &linePanel, &positionPanel, &capsPanel, &numPanel};
     const int widths[] = {500, 70, 60, 60, 30, 30};
     const Qt::Alignment alignments[] = {Qt::AlignLeft,   Qt::AlignCenter, Qt::AlignCenter,
                                         Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft};
@@ -182,44 +231,22 @@ void createStatusBar(MainWindow &w, CommandBars &bars)
         bar->addWidget(panel, i == 0 ? 1 : 0);
         *panels[i] = panel;
     }
-    bars.hintPanel->setText(QStringLiteral("Run"));
+    hintPanel->setText(QStringLiteral("Run"));
 }
 
-} // namespace
-
-CommandBars CommandBars::create(MainWindow &window)
+void CommandBars::connectEditor(QPlainTextEdit *editor, EditorTools &tools)
 {
-    CommandBars bars;
-    createMenus(window, bars);
-    createToolBar(window, bars);
-    createStatusBar(window, bars);
-    return bars;
+    QObject::connect(m_undo, &QAction::triggered, &tools, &EditorTools::undo);
+    QObject::connect(m_cut, &QAction::triggered, editor, &QPlainTextEdit::cut);
+    QObject::connect(m_copy, &QAction::triggered, editor, &QPlainTextEdit::copy);
+    QObject::connect(m_paste, &QAction::triggered, editor, &QPlainTextEdit::paste);
+    QObject::connect(m_find, &QAction::triggered, &tools, &EditorTools::find);
+    QObject::connect(m_findNext, &QAction::triggered, &tools, &EditorTools::findNext);
+    QObject::connect(m_printSetup, &QAction::triggered, &tools, &EditorTools::printSetup);
+    QObject::connect(m_print, &QAction::triggered, &tools, &EditorTools::print);
 }
 
 void CommandBars::setEnabled(Command command, bool enabled) const
 {
-    switch (command) {
-    case Command::ToolbarNew:
-        toolNew->setEnabled(enabled);
-        break;
-    case Command::MenuNew:
-        menuNew->setEnabled(enabled);
-        break;
-    case Command::ToolbarSave:
-        toolSave->setEnabled(enabled);
-        break;
-    case Command::MenuSave:
-        menuSave->setEnabled(enabled);
-        break;
-    case Command::MenuPrint:
-        menuPrint->setEnabled(enabled);
-        break;
-    case Command::EditMenu:
-        // A disabled menu's items must not answer their shortcuts either.
-        editMenu->setEnabled(enabled);
-        editMenu->menuAction()->setEnabled(enabled);
-        for (QAction *action : editMenu->actions())
-            action->setEnabled(enabled);
-        break;
-    }
+    m_switched.at(command)->setEnabled(enabled);
 }

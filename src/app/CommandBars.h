@@ -1,29 +1,46 @@
 #pragma once
 
+#include "app/WebLinks.h"
 #include "wizard/Transitions.h"
 
-class MainWindow;
+#include <functional>
+#include <map>
+
+class EditorTools;
 class QAction;
 class QLabel;
+class QMainWindow;
 class QMenu;
-class QToolButton;
+class QPlainTextEdit;
 
-// The main window's menus, tool bar and status bar: each command wired to what it does, and the
-// parts the window reaches later (the commands whose enabled state the wizard changes, and the
-// status bar's panels).
-struct CommandBars
+// What the commands of the menus and the tool bar do; the window fills it in.
+struct CommandRuns
 {
-    // Builds the bars into `window`.
-    static CommandBars create(MainWindow &window);
+    std::function<void(Trigger)> newScript; // the tool bar's New or the File menu's New CFG
+    std::function<void()> open;
+    std::function<void()> save;
+    std::function<void()> exit;
+    std::function<void()> checkScript;
+    std::function<void()> about;
+    std::function<void(WebLink)> openLink;
+    // Fills Recent Scripts each time it opens.
+    std::function<void(QMenu *)> fillRecent;
+};
+
+// The main window's menus, tool bar and status bar. Each command is one QAction, shown by the
+// menu and, where it has a button, by the tool bar too; a disabled command answers neither
+// clicks nor its shortcut. New and Save have a menu item and a tool bar button that the wizard
+// turns on and off apart, so each of those is two commands.
+class CommandBars
+{
+public:
+    // Builds the bars into `window`; the script view's commands are connected by connectEditor().
+    CommandBars(QMainWindow &window, const CommandRuns &runs);
+
+    // Undo, Cut, Copy and Paste act on the script view, the search and print commands on its tools.
+    void connectEditor(QPlainTextEdit *editor, EditorTools &tools);
 
     void setEnabled(Command command, bool enabled) const;
-
-    QToolButton *toolNew = nullptr;
-    QToolButton *toolSave = nullptr;
-    QAction *menuNew = nullptr;
-    QAction *menuSave = nullptr;
-    QAction *menuPrint = nullptr;
-    QMenu *editMenu = nullptr;
 
     // The status bar's panels, left to right.
     QLabel *hintPanel = nullptr;
@@ -32,4 +49,25 @@ struct CommandBars
     QLabel *positionPanel = nullptr;
     QLabel *capsPanel = nullptr;
     QLabel *numPanel = nullptr;
+
+private:
+    void createMenus(QMainWindow &window, const CommandRuns &runs);
+    void createEditMenu(QMenu *edit, const CommandRuns &runs);
+    void createHelpMenus(QMainWindow &window, const CommandRuns &runs);
+    void createToolBar(QMainWindow &window, const CommandRuns &runs);
+    void createStatusBar(QMainWindow &window);
+
+    // The commands the wizard turns on and off, and the tool bar's own New and Save.
+    std::map<Command, QAction *> m_switched;
+    QAction *m_open = nullptr;
+    QAction *m_exit = nullptr;
+    // The script view's commands.
+    QAction *m_printSetup = nullptr;
+    QAction *m_print = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_cut = nullptr;
+    QAction *m_copy = nullptr;
+    QAction *m_paste = nullptr;
+    QAction *m_find = nullptr;
+    QAction *m_findNext = nullptr;
 };

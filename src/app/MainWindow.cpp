@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/ScriptFiles.h"
 #include "app/StepScreens.h"
+#include "app/WindowWatchers.h"
 #include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
 #include "widgets/Background.h"
@@ -15,17 +16,14 @@
 #include "wizard/Wizard.h"
 
 #include <QCloseEvent>
-#include <QDropEvent>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
-#include <QToolButton>
 
 namespace {
 
@@ -75,22 +73,27 @@ MainWindow::MainWindow(Services services, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
 
     createClientArea();
-    m_bars = CommandBars::create(*this);
+    m_bars = std::make_unique<CommandBars>(*this, commandRuns());
 
     // The check first: its first colouring lays out the still empty script in the window's font,
     // before the script view's own font is set, which is loaded when the view is first shown.
-    m_checkTools = new CheckTools(m_editor, m_bars.hintPanel, this);
-    m_tools = new EditorTools(m_editor, m_bars.linePanel, m_bars.positionPanel, m_services, this);
+    m_checkTools = new CheckTools(m_editor, m_bars->hintPanel, this);
+    m_tools = new EditorTools(m_editor, m_bars->linePanel, m_bars->positionPanel, m_services, this);
+    m_bars->connectEditor(m_editor, *m_tools);
     // The key fields of the screens look up the keys the script binds in the script's check.
     addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
-    m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard, m_bars.toolNew);
+    m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard);
     setAcceptDrops(true);
 
     TarvexApplication::setErrorSink([this](const QString &message) {
         m_services.dialogs->error(this, applicationTitle, message);
     });
-    new HintLine(this, m_bars.hintPanel);
-    qApp->installEventFilter(this);
+    new HintLine(this, m_bars->hintPanel);
+    new ScriptDropWatcher(this, [this](const QString &path) { m_files->openFile(path); });
+    // The screens are built once the window is on the screen: the first paint of the client
+    // area (the background covers it whole) comes after the window's own.
+    new FirstPaintWatcher(m_client, [this] { buildNextScreen(); });
+    new LockKeyWatcher(this, *m_services.keyLocks, m_bars->capsPanel, m_bars->numPanel);
 
     m_clockTimer = new QTimer(this);
     m_clockTimer->setObjectName(QStringLiteral("Timer1"));
@@ -104,6 +107,36 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     setFixedSize(831, 609);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+CommandRuns MainWindow::commandRuns()
+{
+    CommandRuns runs;
+    runs.newScript = [this](Trigger trigger) {
+        newScript(trigger);
+    };
+    runs.open = [this] {
+        openScript();
+    };
+    runs.save = [this] {
+        saveScript();
+    };
+    runs.exit = [this] {
+        close();
+    };
+    runs.checkScript = [this] {
+        m_checkTools->showProblems();
+    };
+    runs.about = [this] {
+        showAbout();
+    };
+    runs.openLink = [this](WebLink link) {
+        openLink(link);
+    };
+    runs.fillRecent = [this](QMenu *menu) {
+        m_files->fillRecentMenu(menu);
+    };
+    return runs;
 }
 
 MainWindow::~MainWindow()
@@ -128,7 +161,7 @@ void MainWindow::createClientArea()
     m_wizard = new Wizard(
             *m_buffer,
             [this](Command command, bool enabled) {
-                m_bars.setEnabled(command, enabled);
+                m_bars->setEnabled(command, enabled);
                 // New available or not: the title's mark may change with it.
                 if (m_files)
                     m_files->scheduleTitle();
@@ -212,7 +245,7 @@ void MainWindow::scheduleClockTick()
 
 void MainWindow::updateClock()
 {
-    m_bars.clockPanel->setText(clockText(m_services.clock->now()));
+    m_bars->clockPanel->setText(clockText(m_services.clock->now()));
     scheduleClockTick();
 }
 
@@ -222,62 +255,4 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
-}
-
-void MainWindow::updateLockIndicators(const QKeyEvent &press)
-{
-    // A lock key's own press tells what its lock is once pressed; the platform may still report
-    // the state from before while the press is handled.
-    KeyLocks &locks = *m_services.keyLocks;
-    const bool caps
-            = press.key() == Qt::Key_CapsLock ? locks.lockAfterPress(press) : locks.capsLock();
-    const bool num = press.key() == Qt::Key_NumLock ? locks.lockAfterPress(press) : locks.numLock();
-    m_bars.capsPanel->setText(caps ? QStringLiteral("Caps") : QString());
-    m_bars.numPanel->setText(num ? QStringLiteral("Num") : QString());
-}
-
-bool MainWindow::handleScriptDrop(QEvent *event)
-{
-    auto *drag = static_cast<QDropEvent *>(event);
-    const QString path = ScriptFiles::droppedScript(drag->mimeData());
-    if (path.isEmpty())
-        return false;
-    drag->acceptProposedAction();
-    // Opened once the drop is over: the dragging program does not wait for the questions.
-    if (event->type() == QEvent::Drop)
-        QTimer::singleShot(0, m_files, [this, path] { m_files->openFile(path); });
-    return true;
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop: {
-        // Also over the controls that take dropped text themselves, such as the script view.
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this && handleScriptDrop(event))
-            return true;
-        break;
-    }
-    default:
-        break;
-    }
-    // The first paint of the client area (the background covers it whole) comes after the
-    // window's own: the screens are built once the window is on the screen.
-    if (!m_screensScheduled && event->type() == QEvent::Paint) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && (widget == m_client || m_client->isAncestorOf(widget))) {
-            m_screensScheduled = true;
-            QTimer::singleShot(0, this, &MainWindow::buildNextScreen);
-        }
-    }
-    if (event->type() == QEvent::KeyPress) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        // Seen before the focused control; never consumed.
-        if (widget && widget->window() == this)
-            updateLockIndicators(*static_cast<QKeyEvent *>(event));
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -8,7 +8,8 @@
 
 #include <QMainWindow>
 
-class QKeyEvent;
+#include <memory>
+
 class QPlainTextEdit;
 class QTimer;
 class CheckTools;
@@ -57,14 +58,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // A single .cfg file dragged over any part of the window is opened when dropped.
-    bool handleScriptDrop(QEvent *event);
-    // Shown at every key press in this window, before the focused control sees it.
-    void updateLockIndicators(const QKeyEvent &press);
-
+    // What the menus' and the tool bar's commands do.
+    CommandRuns commandRuns();
     void createClientArea();
     // Builds the next screen not built yet, one per turn of the event loop, once the window
     // has been painted: the window shows at once, and each screen is ready before it is needed.
@@ -80,8 +77,7 @@ private:
     EditorTools *m_tools = nullptr;
     CheckTools *m_checkTools = nullptr;
     ScriptFiles *m_files = nullptr;
-    CommandBars m_bars;
+    std::unique_ptr<CommandBars> m_bars;
     QTimer *m_clockTimer = nullptr;
-    bool m_screensScheduled = false;
     bool m_scriptViewStyled = false;
 };

@@ -7,7 +7,6 @@
 #include "wizard/ScriptFile.h"
 #include "wizard/Wizard.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -23,18 +22,15 @@ const QString closeQuestion = QStringLiteral("You selected to close the aplicati
                                              "while you were editing the config file\r"
                                              "are you sure? The config file will be lost");
 
-const QString programTitle = QStringLiteral("Tarvex v3");
-
 } // namespace
 
 ScriptFiles::ScriptFiles(QMainWindow &window, Services services, ScriptBuffer &buffer,
-                         Wizard &wizard, QAbstractButton *newButton)
+                         Wizard &wizard)
     : QObject(&window)
     , m_window(window)
     , m_services(services)
     , m_buffer(buffer)
     , m_wizard(wizard)
-    , m_newButton(newButton)
     , m_savedText(buffer.text())
 {
     // Comparing a long script at every key would slow typing: the mark follows a pause.
@@ -117,7 +113,7 @@ void ScriptFiles::openRecent(const QString &path)
 
 bool ScriptFiles::unsaved() const
 {
-    return !m_newButton->isEnabled() || m_buffer.text() != m_savedText;
+    return m_wizard.runInProgress() || m_buffer.text() != m_savedText;
 }
 
 bool ScriptFiles::mayDiscard()
@@ -160,13 +156,13 @@ QString ScriptFiles::droppedScript(const QMimeData *data)
 void ScriptFiles::updateTitle()
 {
     if (m_path.isEmpty()) {
-        m_window.setWindowTitle(programTitle);
+        m_window.setWindowTitle(windowTitle);
         return;
     }
     // A "[*]" in the file's own name is shown as it is.
     QString name = QFileInfo(m_path).fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    m_window.setWindowTitle(name + QStringLiteral("[*] - ") + programTitle);
+    m_window.setWindowTitle(name + QStringLiteral("[*] - ") + windowTitle);
     m_window.setWindowModified(unsaved());
 }
 

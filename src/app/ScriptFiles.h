@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-class QAbstractButton;
 class QMainWindow;
 class QMenu;
 class QMimeData;
@@ -21,9 +20,8 @@ class ScriptFiles : public QObject
 {
     Q_OBJECT
 public:
-    // `newButton` is the tool bar's New: while it is disabled a run is in progress.
-    ScriptFiles(QMainWindow &window, Services services, ScriptBuffer &buffer, Wizard &wizard,
-                QAbstractButton *newButton);
+    // The wizard tells whether a run is in progress.
+    ScriptFiles(QMainWindow &window, Services services, ScriptBuffer &buffer, Wizard &wizard);
 
     // Saves the script under the name chosen in the save dialog.
     void save();
@@ -66,7 +64,6 @@ private:
     Services m_services;
     ScriptBuffer &m_buffer;
     Wizard &m_wizard;
-    QAbstractButton *m_newButton;
     QTimer *m_titleTimer;
 
     // The name the save dialog offers: the one confirmed last, or the script opened last.

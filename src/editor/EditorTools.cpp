@@ -106,21 +106,6 @@ void EditorTools::undo()
     }
 }
 
-void EditorTools::cut()
-{
-    m_editor->cut();
-}
-
-void EditorTools::copy()
-{
-    m_editor->copy();
-}
-
-void EditorTools::paste()
-{
-    m_editor->paste();
-}
-
 void EditorTools::find()
 {
     if (!m_findDialog) {

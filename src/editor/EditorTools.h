@@ -15,8 +15,8 @@ class QLabel;
 class QPlainTextEdit;
 class QWidget;
 
-// The tools of the script view: the caret's line and position in the status bar, the clipboard
-// commands and Undo, Find and Find Next, Print and Print Setup.
+// The tools of the script view: the caret's line and position in the status bar, Undo, Find and
+// Find Next, Print and Print Setup.
 class EditorTools : public QObject
 {
     Q_OBJECT
@@ -26,11 +26,9 @@ public:
     EditorTools(QPlainTextEdit *editor, QLabel *linePanel, QLabel *positionPanel, Services services,
                 QWidget *window);
 
-    // The clipboard commands and Undo act on the script view whatever has the focus.
+    // Undoes the last edit of the script view, whatever has the focus; a second Undo takes the
+    // first one back. (Cut, Copy and Paste are the view's own.)
     void undo();
-    void cut();
-    void copy();
-    void paste();
     // Opens the Find dialog.
     void find();
     // Goes on with the last search from one character past its last match.

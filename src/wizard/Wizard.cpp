@@ -55,7 +55,12 @@ bool Wizard::buildNextScreen()
 
 void Wizard::apply(Trigger trigger)
 {
-    applyTransition(trigger, *m_layers, m_setCommandEnabled);
+    applyTransition(trigger, *m_layers, [this](Command command, bool enabled) {
+        // The tool bar's New is on exactly while no run is in progress.
+        if (command == Command::ToolbarNew)
+            m_runInProgress = !enabled;
+        m_setCommandEnabled(command, enabled);
+    });
     // The script view, once it is what the player sees, takes the keyboard.
     Layer top;
     if (m_layers->visibleLayer(&top) && top == Layer::Editor)

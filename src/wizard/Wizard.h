@@ -24,6 +24,9 @@ public:
     Wizard(ScriptBuffer &buffer, CommandSwitch setCommandEnabled, QObject *parent = nullptr);
 
     LayerStack &layers() const { return *m_layers; }
+    // From a New until the script is saved or another one opened: New is then unavailable, and
+    // the script is not safe anywhere yet.
+    bool runInProgress() const { return m_runInProgress; }
 
     // How the start screen (0) or an option step's screen (1 to 9) is built. Its Next button
     // runs startWizard() or nextStep().
@@ -48,4 +51,5 @@ private:
     ScriptBuffer &m_buffer;
     LayerStack *m_layers;
     CommandSwitch m_setCommandEnabled;
+    bool m_runInProgress = false;
 };

@@ -1,9 +1,11 @@
 // The main window's shell: caption and size, menus, tool bar, status bar with hint line, clock
 // and lock-key indicators, the close guard, the About box, web links and the error box.
 #include "app/AboutDialog.h"
+#include "editor/EditorTools.h"
 #include "support/Harness.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -111,6 +114,45 @@ private slots:
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
         QCOMPARE(h.fakes.dialogs.messages.first().text,
                  QStringLiteral("No more instances of \"\""));
+    }
+
+    // New, Save, Print and Exit answer the keys a desktop user expects, but only while they are
+    // enabled: before a run ends there is nothing to save or print, during a run no New.
+    void standardShortcuts()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("script.pdf"));
+        Harness h;
+        h.window().editorTools().printer().setOutputFormat(QPrinter::PdfFormat);
+        h.window().editorTools().printer().setOutputFileName(pdf);
+        h.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h.window()));
+        auto press = [&h](Qt::Key key) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &h.window(), key, Qt::ControlModifier);
+        };
+        Layer shown = Layer::Editor;
+
+        press(Qt::Key_S);
+        press(Qt::Key_P);
+        QVERIFY(h.fakes.dialogs.saveSuggestions.isEmpty());
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(!h.visibleLayer(&shown));
+        press(Qt::Key_N);
+        QVERIFY(h.visibleLayer(&shown) && shown == Layer::Start);
+        h.click(QStringLiteral("SpeedButton1"));
+        press(Qt::Key_N);
+        QVERIFY(h.visibleLayer(&shown) && shown == Layer::Controls);
+
+        h.nextUntil(10);
+        press(Qt::Key_P);
+        QVERIFY(QFile::exists(pdf));
+        press(Qt::Key_S);
+        QCOMPARE(h.fakes.dialogs.saveSuggestions.size(), 1);
+        // The save was cancelled: Exit asks first, and stays when told to.
+        press(Qt::Key_Q);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QVERIFY(h.window().isVisible());
     }
 
     void toolBar()
