@@ -161,3 +161,8 @@ SectionStyle StartPage::sectionStyle() const
         return SectionStyle::Style2;
     return SectionStyle::None;
 }
+
+bool StartPage::scriptNamed() const
+{
+    return m_scriptNameEnabled->isChecked();
+}

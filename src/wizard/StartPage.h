@@ -21,8 +21,8 @@ public:
     // Read afresh by every step when its Next is pressed.
     SectionStyle sectionStyle() const;
 
-    // Also guards the Game options step's nick-name line.
-    const QCheckBox *nameBox() const { return m_scriptNameEnabled; }
+    // Whether the script's name is written; this also guards the Game options step's nick line.
+    bool scriptNamed() const;
 
 private:
     QCheckBox *m_scriptNameEnabled;
