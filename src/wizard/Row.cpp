@@ -9,7 +9,7 @@ Row::Row(Kind kind, const QString &name)
 
 Row Row::key(const char *name)
 {
-    Row row(Kind::Key, QLatin1String(name));
+    Row row(Kind::Key, QString::fromUtf8(name));
     row.m_writes.form = Writes::Form::Bind;
     return row;
 }
@@ -31,9 +31,14 @@ Row Row::combo(const char *name)
 
 Row Row::fixed(const char *line)
 {
+    return block({QString::fromUtf8(line)});
+}
+
+Row Row::block(const QStringList &lines)
+{
     Row row(Kind::Fixed, QString());
     row.m_writes.form = Writes::Form::Fixed;
-    row.m_writes.name = QString::fromUtf8(line);
+    row.m_writes.fixedLines = lines;
     return row;
 }
 
@@ -92,32 +97,40 @@ Row &Row::at(int row, int column)
     return *this;
 }
 
-Row &Row::enableBox(const QString &name, bool on, const QString &hint)
+Row &Row::enableBox(const QString &name, bool on, const QString &hint,
+                    const QString &accessibleName)
 {
     m_enableName = name;
     m_enableOn = on;
     m_enableHint = hint;
+    m_enableAccessibleName = accessibleName;
+    return *this;
+}
+
+Row &Row::enabledBy(const QString &name)
+{
+    m_enabledBy = name;
     return *this;
 }
 
 Row &Row::set(const char *setting)
 {
     m_writes.form = Writes::Form::Set;
-    m_writes.name = QLatin1String(setting);
+    m_writes.name = QString::fromUtf8(setting);
     return *this;
 }
 
 Row &Row::seta(const char *setting)
 {
     m_writes.form = Writes::Form::Seta;
-    m_writes.name = QLatin1String(setting);
+    m_writes.name = QString::fromUtf8(setting);
     return *this;
 }
 
 Row &Row::binds(const char *command)
 {
     m_writes.form = Writes::Form::Bind;
-    m_writes.name = QLatin1String(command);
+    m_writes.name = QString::fromUtf8(command);
     return *this;
 }
 
@@ -167,7 +180,7 @@ QStringList Row::lines(const QString &value, Game::Version version) const
         return {};
     switch (writes.form) {
     case Writes::Form::Fixed:
-        return {writes.name};
+        return writes.fixedLines;
     case Writes::Form::Bind:
         return Game::bindLine(value, writes.name);
     case Writes::Form::Set:

@@ -34,7 +34,8 @@ public:
     {
         enum class Form { Set, Seta, Bind, Fixed };
         Form form = Form::Seta;
-        QString name; // the setting, the bound command, or a fixed row's line
+        QString name; // the setting or the bound command
+        QStringList fixedLines; // what a fixed row writes
         QString separator = QStringLiteral(" "); // between the setting's name and its value
         std::optional<std::pair<double, double>> range; // the numbers the game accepts
         // When set, the row writes nothing in this version and shows this on screen as why.
@@ -46,6 +47,8 @@ public:
     static Row edit(const char *name);
     static Row combo(const char *name);
     static Row fixed(const char *line);
+    // Fixed lines, written together.
+    static Row block(const QStringList &lines);
 
     // On the screen.
     Row &label(const QString &text);
@@ -59,8 +62,13 @@ public:
     // The grid the row goes into (its framed group), its row there and its label's column.
     Row &in(int group);
     Row &at(int row, int column = 0);
-    // An enable box: its object name, its state at start, its hint.
-    Row &enableBox(const QString &name, bool on, const QString &hint);
+    // An enable box: its object name, its state at start, its hint, and its name for screen
+    // readers when it is not "Use" and the row's name.
+    Row &enableBox(const QString &name, bool on, const QString &hint,
+                   const QString &accessibleName = QString());
+    // The row has no enable box of its own: the one of that name, on an earlier row, decides
+    // whether it is written.
+    Row &enabledBy(const QString &name);
 
     // What it writes.
     Row &set(const char *setting);
@@ -89,6 +97,8 @@ public:
     const QString &enableName() const { return m_enableName; }
     bool enableOn() const { return m_enableOn; }
     const QString &enableHint() const { return m_enableHint; }
+    const QString &enableAccessibleName() const { return m_enableAccessibleName; }
+    const QString &enablingBox() const { return m_enabledBy; }
 
     // What the row writes in `version`.
     const Writes &writesIn(Game::Version version = Game::Version::Et260b) const;
@@ -123,6 +133,8 @@ private:
     QString m_enableName;
     bool m_enableOn = true;
     QString m_enableHint;
+    QString m_enableAccessibleName;
+    QString m_enabledBy;
     QString m_on = QStringLiteral("1");
     QString m_off = QStringLiteral("0");
     Writes m_writes;

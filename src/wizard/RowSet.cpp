@@ -30,6 +30,12 @@ RowSet::RowSet(std::vector<Row> rows, const std::vector<Grid> &grids, const RowS
         if (built.row.kind() != Row::Kind::Fixed)
             build(built, grids.at(built.row.group()).grid, style);
     }
+    for (Built &built : m_rows) {
+        if (!built.row.enablingBox().isEmpty())
+            built.enable = enableBoxNamed(built.row.enablingBox());
+        if (built.row.kind() == Row::Kind::Key && style.addKeyField)
+            style.addKeyField(built.text, built.enable, built.row);
+    }
     alignLabels(grids, style);
     if (style.tabAsShown)
         chainTabs(style);
@@ -72,8 +78,11 @@ void RowSet::build(Built &built, QGridLayout *grid, const RowStyle &style)
     const bool before = style.enablePlace == RowStyle::EnablePlace::BeforeLabel;
     int column = row.column();
     if (row.hasEnableBox()) {
+        const QString enableName = row.enableAccessibleName().isEmpty()
+                ? PageKit::enableBoxName(name)
+                : row.enableAccessibleName();
         built.enable = PageKit::checkBox(row.enableName(), row.enableOn(), row.enableHint(),
-                                         PageKit::enableBoxName(name), style.enableCaption);
+                                         enableName, style.enableCaption);
         if (style.boxAndLabelHeight > 0)
             built.enable->setFixedHeight(style.boxAndLabelHeight);
     }
@@ -85,7 +94,8 @@ void RowSet::build(Built &built, QGridLayout *grid, const RowStyle &style)
     if (style.controlHeight > 0)
         built.control->setFixedHeight(style.controlHeight);
 
-    if (built.enable && before)
+    const bool ownBox = row.hasEnableBox();
+    if (ownBox && before)
         grid->addWidget(built.enable, row.row(), column++);
     grid->addWidget(built.label, row.row(), column++);
     const bool left
@@ -93,12 +103,10 @@ void RowSet::build(Built &built, QGridLayout *grid, const RowStyle &style)
     grid->addWidget(built.control, row.row(), column++, left ? Qt::AlignLeft : Qt::Alignment());
     if (!row.unitText().isEmpty())
         grid->addWidget(PageKit::label(row.unitText()), row.row(), column);
-    if (built.enable && !before)
+    if (ownBox && !before)
         grid->addWidget(built.enable, row.row(), column, Qt::AlignLeft);
     if (style.rowHeight > 0)
         grid->setRowMinimumHeight(row.row(), style.rowHeight);
-    if (row.kind() == Row::Kind::Key && style.addKeyField)
-        style.addKeyField(built.text, built.enable, row);
 }
 
 void RowSet::alignLabels(const std::vector<Grid> &grids, const RowStyle &style)
@@ -152,10 +160,11 @@ void RowSet::chainTabs(const RowStyle &style)
     const bool boxFirst = style.enablePlace == RowStyle::EnablePlace::BeforeLabel;
     QList<QWidget *> order;
     for (const Built *built : shown) {
-        if (built->enable && boxFirst)
+        const bool ownBox = built->row.hasEnableBox();
+        if (ownBox && boxFirst)
             order << built->enable;
         order << built->control;
-        if (built->enable && !boxFirst)
+        if (ownBox && !boxFirst)
             order << built->enable;
     }
     PageKit::chainTabOrder(order);
@@ -184,6 +193,15 @@ void RowSet::take(int index, const QString &value)
         built.text->setText(value);
     if (built.enable)
         built.enable->setChecked(true);
+}
+
+QCheckBox *RowSet::enableBoxNamed(const QString &name) const
+{
+    for (const Built &built : m_rows) {
+        if (built.row.enableName() == name)
+            return built.enable;
+    }
+    return nullptr;
 }
 
 int RowSet::find(const QString &target) const

@@ -79,6 +79,7 @@ private:
     void build(Built &built, QGridLayout *grid, const RowStyle &style);
     void makeControl(Built &built, const RowStyle &style);
     void alignLabels(const std::vector<Grid> &grids, const RowStyle &style);
+    QCheckBox *enableBoxNamed(const QString &name) const;
     void chainTabs(const RowStyle &style);
 
     std::vector<Built> m_rows;

@@ -81,3 +81,46 @@ void ScriptBox::addTrailing(QWidget *widget)
 {
     m_group.grid->addWidget(widget, m_row++, 0, 1, 3, Qt::AlignRight);
 }
+
+std::vector<ScriptBox> ScriptBox::make(const Text *texts, std::size_t count)
+{
+    std::vector<ScriptBox> boxes;
+    for (std::size_t i = 0; i < count; ++i) {
+        boxes.emplace_back(QLatin1String(texts[i].objectName), QString::fromUtf8(texts[i].title),
+                           QStringList {QString::fromUtf8(texts[i].text)});
+    }
+    return boxes;
+}
+
+RowStyle ScriptBox::rowStyle()
+{
+    RowStyle style;
+    style.enableCaption = QStringLiteral("Enable");
+    style.alignChecksLeft = false;
+    style.alignFieldsLeft = false;
+    style.tabAsShown = false;
+    return style;
+}
+
+std::vector<RowSet::Grid> ScriptBox::grids(const std::vector<ScriptBox> &boxes)
+{
+    std::vector<RowSet::Grid> grids;
+    for (const ScriptBox &box : boxes)
+        grids.push_back({box.grid()});
+    return grids;
+}
+
+std::vector<Row> ScriptBox::named(std::vector<Row> rows, const std::vector<ScriptBox> &boxes)
+{
+    for (Row &row : rows) {
+        if (row.kind() == Row::Kind::Fixed)
+            continue;
+        const ScriptBox &box = boxes.at(row.group());
+        row.accessibleName(box.accessibleName(row.labelText()));
+        if (row.hasEnableBox()) {
+            row.enableBox(row.enableName(), row.enableOn(), row.enableHint(),
+                          box.accessibleName(QStringLiteral("Enable")));
+        }
+    }
+    return rows;
+}

@@ -1,13 +1,18 @@
 #pragma once
 
 #include "widgets/PageKit.h"
+#include "wizard/RowSet.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+#include <vector>
+
 class KeyField;
 class QCheckBox;
 class QFrame;
+class QGridLayout;
 class QLineEdit;
 class QWidget;
 
@@ -20,7 +25,33 @@ public:
     // `title` is the caption bar ("// Gun"); each of `texts` is one paragraph of explanation.
     ScriptBox(const QString &objectName, const QString &title, const QStringList &texts);
 
+    // A box of one paragraph, as a table of boxes gives it.
+    struct Text
+    {
+        const char *objectName;
+        const char *title;
+        const char *text;
+    };
+    template<std::size_t N> static std::vector<ScriptBox> make(const Text (&texts)[N])
+    {
+        return make(texts, N);
+    }
+    static std::vector<ScriptBox> make(const Text *texts, std::size_t count);
+
+    // The rows of the script steps: an "Enable" box left of a script's first row, its label and
+    // field beside it, and every control named after its box. A row goes into the box given by
+    // Row::in, at grid row 1 or below.
+    static inline const QString enableHint = QStringLiteral("enable script");
+    static RowStyle rowStyle();
+    static std::vector<RowSet::Grid> grids(const std::vector<ScriptBox> &boxes);
+    static std::vector<Row> named(std::vector<Row> rows, const std::vector<ScriptBox> &boxes);
+
     QFrame *frame() const { return m_group.frame; }
+    // Where rows go: the "Enable" box in column 0, labels in column 1 and fields in column 2,
+    // from grid row 1 down.
+    QGridLayout *grid() const { return m_group.grid; }
+    // A control of the box is named after the box and its label: "Gamma Select Key:".
+    QString accessibleName(const QString &labelText) const;
 
     // The "Enable" box of a script: it stands left of the first field row.
     QCheckBox *addEnable(const QString &objectName);
@@ -36,8 +67,6 @@ public:
     void addTrailing(QWidget *widget);
 
 private:
-    QString accessibleName(const QString &labelText) const;
-
     PageKit::Group m_group;
     QString m_name;
     int m_row = 1;
