@@ -134,6 +134,20 @@ Row &Row::binds(const char *command)
     return *this;
 }
 
+Row &Row::bindsWithText(const char *prefix, const char *textRow)
+{
+    binds(prefix);
+    m_textRow = QString::fromUtf8(textRow);
+    return *this;
+}
+
+Row &Row::writesNothing()
+{
+    m_writes.form = Writes::Form::Fixed;
+    m_writes.fixedLines.clear();
+    return *this;
+}
+
 Row &Row::separator(const char *blanks)
 {
     m_writes.separator = QLatin1String(blanks);
@@ -175,6 +189,11 @@ const Row::Writes &Row::writesIn(Game::Version version) const
 
 QStringList Row::lines(const QString &value, Game::Version version) const
 {
+    return lines(value, writesIn(version).name, version);
+}
+
+QStringList Row::lines(const QString &value, const QString &command, Game::Version version) const
+{
     const Writes &writes = writesIn(version);
     if (!writes.absentBecause.isEmpty())
         return {};
@@ -182,7 +201,7 @@ QStringList Row::lines(const QString &value, Game::Version version) const
     case Writes::Form::Fixed:
         return writes.fixedLines;
     case Writes::Form::Bind:
-        return Game::bindLine(value, writes.name);
+        return Game::bindLine(value, command);
     case Writes::Form::Set:
         return {Game::settingLine(QStringLiteral("set ") + writes.name + writes.separator, value)};
     case Writes::Form::Seta:

@@ -74,6 +74,11 @@ public:
     Row &set(const char *setting);
     Row &seta(const char *setting);
     Row &binds(const char *command);
+    // A key bound to `prefix` and the text of the row `textRow` (a say's message), written so
+    // that it cannot end the binding's quotes nor start a command of its own.
+    Row &bindsWithText(const char *prefix, const char *textRow);
+    // The row's text is part of another row's line; it writes none of its own.
+    Row &writesNothing();
     Row &separator(const char *blanks);
     Row &writes(const char *whenChecked, const char *whenUnchecked);
     Row &range(double lowest, double highest);
@@ -99,6 +104,7 @@ public:
     const QString &enableHint() const { return m_enableHint; }
     const QString &enableAccessibleName() const { return m_enableAccessibleName; }
     const QString &enablingBox() const { return m_enabledBy; }
+    const QString &textRow() const { return m_textRow; }
 
     // What the row writes in `version`.
     const Writes &writesIn(Game::Version version = Game::Version::Et260b) const;
@@ -114,6 +120,9 @@ public:
     // gives it): a setting line, commented out when the value is empty; a bind line, none for
     // a key the game cannot bind; a fixed line as it stands.
     QStringList lines(const QString &value, Game::Version version = Game::Version::Et260b) const;
+    // The same for a key row whose command is built from another row's text.
+    QStringList lines(const QString &value, const QString &command,
+                      Game::Version version = Game::Version::Et260b) const;
 
 private:
     Row(Kind kind, const QString &name);
@@ -135,6 +144,7 @@ private:
     QString m_enableHint;
     QString m_enableAccessibleName;
     QString m_enabledBy;
+    QString m_textRow;
     QString m_on = QStringLiteral("1");
     QString m_off = QStringLiteral("0");
     Writes m_writes;

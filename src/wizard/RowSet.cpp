@@ -1,5 +1,6 @@
 #include "wizard/RowSet.h"
 
+#include "game/ScriptText.h"
 #include "widgets/PageKit.h"
 
 #include <QCheckBox>
@@ -30,11 +31,16 @@ RowSet::RowSet(std::vector<Row> rows, const std::vector<Grid> &grids, const RowS
         if (built.row.kind() != Row::Kind::Fixed)
             build(built, grids.at(built.row.group()).grid, style);
     }
-    for (Built &built : m_rows) {
+    for (int i = 0; i < size(); ++i) {
+        Built &built = m_rows[i];
         if (!built.row.enablingBox().isEmpty())
             built.enable = enableBoxNamed(built.row.enablingBox());
-        if (built.row.kind() == Row::Kind::Key && style.addKeyField)
-            style.addKeyField(built.text, built.enable, built.row);
+        if (built.row.kind() != Row::Kind::Key || !style.addKeyField)
+            continue;
+        const int text = built.row.textRow().isEmpty() ? -1 : named(built.row.textRow());
+        style.addKeyField(
+                built.text, built.enable, [this, i] { return command(i); },
+                text < 0 ? nullptr : m_rows[text].control);
     }
     alignLabels(grids, style);
     if (style.tabAsShown)
@@ -195,6 +201,31 @@ void RowSet::take(int index, const QString &value)
         built.enable->setChecked(true);
 }
 
+int RowSet::named(const QString &name) const
+{
+    for (int i = 0; i < size(); ++i) {
+        if (m_rows[i].row.name() == name)
+            return i;
+    }
+    return -1;
+}
+
+QString RowSet::command(int index) const
+{
+    const Row &row = m_rows[index].row;
+    if (row.textRow().isEmpty())
+        return row.target();
+    return row.target() + Game::bindingText(value(named(row.textRow())));
+}
+
+QStringList RowSet::linesOf(int index, Game::Version version) const
+{
+    const Row &row = m_rows[index].row;
+    if (row.textRow().isEmpty())
+        return row.lines(value(index), version);
+    return row.lines(value(index), command(index), version);
+}
+
 QCheckBox *RowSet::enableBoxNamed(const QString &name) const
 {
     for (const Built &built : m_rows) {
@@ -218,7 +249,7 @@ QStringList RowSet::lines(Game::Version version) const
     QStringList out;
     for (int i = 0; i < size(); ++i) {
         if (written(i))
-            out << m_rows[i].row.lines(value(i), version);
+            out << linesOf(i, version);
     }
     return out;
 }

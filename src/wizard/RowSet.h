@@ -36,7 +36,11 @@ struct RowStyle
     bool tabAsShown = true;
     // Key fields come from the steps above: how to make one, and how to have it checked.
     std::function<QLineEdit *(const Row &)> makeKeyField;
-    std::function<void(QLineEdit *, QCheckBox *, const Row &)> addKeyField;
+    // `command` gives what the key is bound to as the line would be written now; `text` is
+    // the control whose text is part of it, when there is one.
+    std::function<void(QLineEdit *field, QCheckBox *enable, std::function<QString()> command,
+                       QWidget *text)>
+            addKeyField;
 };
 
 // The widgets of a screen's rows, built from the list of rows, and the lines they write.
@@ -62,6 +66,10 @@ public:
     // The value the row's control holds: its text, or a check box's value.
     QString value(int index) const;
     bool written(int index) const;
+    // What a key row binds its key to now.
+    QString command(int index) const;
+    // The lines of one row, whether or not its enable box is checked.
+    QStringList linesOf(int index, Game::Version version = Game::Version::Et260b) const;
     // Shows a value read from a script: the control takes it, the enable box turns on.
     void take(int index, const QString &value);
     // The row that sets `setting` or binds `command`; -1 when none does.
@@ -79,6 +87,7 @@ private:
     void build(Built &built, QGridLayout *grid, const RowStyle &style);
     void makeControl(Built &built, const RowStyle &style);
     void alignLabels(const std::vector<Grid> &grids, const RowStyle &style);
+    int named(const QString &name) const;
     QCheckBox *enableBoxNamed(const QString &name) const;
     void chainTabs(const RowStyle &style);
 
