@@ -4,6 +4,7 @@
 #include "wizard/StepPage.h"
 
 class QCheckBox;
+class QFrame;
 class QLineEdit;
 class QRadioButton;
 
@@ -25,6 +26,9 @@ public:
     bool scriptNamed() const;
 
 private:
+    QFrame *addGeneral();
+    QFrame *addOrganizer();
+
     QCheckBox *m_scriptNameEnabled;
     QLineEdit *m_scriptName;
     QCheckBox *m_authorEnabled;

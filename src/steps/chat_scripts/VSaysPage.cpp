@@ -27,6 +27,20 @@ QPushButton *addButton(const QString &objectName, const QString &caption, const 
     return button;
 }
 
+// The player's own reminder; the key fields show a key bound twice as it is typed.
+void addWarning(QVBoxLayout *layout)
+{
+    QLabel *warningTitle = label(QStringLiteral("WARNING!!"));
+    warningTitle->setProperty("tarvexRole", QStringLiteral("warning"));
+    QLabel *warningText = note(QStringLiteral(
+            "Do not use the same keys and the keys you used in \"Options: Controls\" step. If "
+            "you're not noting the keys you already used, you should to."));
+    warningText->setWordWrap(true);
+    layout->addSpacing(6);
+    layout->addWidget(warningTitle);
+    layout->addWidget(warningText);
+}
+
 } // namespace
 
 const QStringList &VSaysPage::vsayItems()
@@ -130,16 +144,7 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
     boxes->addWidget(says.frame(), 1);
     body()->addLayout(boxes);
 
-    // The player's own reminder; the key fields show a key bound twice as it is typed.
-    QLabel *warningTitle = label(QStringLiteral("WARNING!!"));
-    warningTitle->setProperty("tarvexRole", QStringLiteral("warning"));
-    QLabel *warningText = note(QStringLiteral(
-            "Do not use the same keys and the keys you used in \"Options: Controls\" step. If "
-            "you're not noting the keys you already used, you should to."));
-    warningText->setWordWrap(true);
-    body()->addSpacing(6);
-    body()->addWidget(warningTitle);
-    body()->addWidget(warningText);
+    addWarning(body());
     body()->addStretch(1);
 
     // Both keys are bound at every press of Add: they count as written rows.
