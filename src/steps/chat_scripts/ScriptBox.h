@@ -9,11 +9,8 @@
 #include <cstddef>
 #include <vector>
 
-class KeyField;
-class QCheckBox;
 class QFrame;
 class QGridLayout;
-class QLineEdit;
 class QWidget;
 
 // One framed box of the chat and script steps: its caption bar, a few lines of explanation that
@@ -53,21 +50,10 @@ public:
     // A control of the box is named after the box and its label: "Gamma Select Key:".
     QString accessibleName(const QString &labelText) const;
 
-    // The "Enable" box of a script: it stands left of the first field row.
-    QCheckBox *addEnable(const QString &objectName);
-    // A labelled single-line edit, named after the box and its label.
-    QLineEdit *addField(const QString &objectName, const QString &labelText, const QString &text,
-                        const QString &hint);
-    // The same for a field holding the key of a bind line.
-    KeyField *addKeyField(const QString &objectName, const QString &labelText, const QString &text,
-                          const QString &hint);
-    // A labelled control built elsewhere, named after the box and its label.
-    void addRow(const QString &labelText, QWidget *control);
-    // A widget on a row of its own at the right edge (an Add button).
+    // A widget on a row of its own at the right edge, below the rows (an Add button).
     void addTrailing(QWidget *widget);
 
 private:
     PageKit::Group m_group;
     QString m_name;
-    int m_row = 1;
 };

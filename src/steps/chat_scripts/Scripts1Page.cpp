@@ -31,8 +31,13 @@ const ScriptBox::Text boxes[] = {
 // A script's key that its box's "Enable" box turns on.
 Row scriptKey(Box box, const char *enable, const char *name, const char *hint, const char *command)
 {
-    return Row::key(name).label(keyLabel).hint(QString::fromUtf8(hint)).binds(command).in(box)
-            .at(1).enableBox(QLatin1String(enable), false, ScriptBox::enableHint);
+    return Row::key(name)
+            .label(keyLabel)
+            .hint(QString::fromUtf8(hint))
+            .binds(command)
+            .in(box)
+            .at(1)
+            .enableBox(QLatin1String(enable), false, ScriptBox::enableHint);
 }
 
 std::vector<Row> scriptRows()
