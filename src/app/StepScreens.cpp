@@ -25,8 +25,9 @@ void addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QW
     wizard.setScreen(3, [keys, area] { return new Scripts1Page(*keys, area); });
     wizard.setScreen(4, [keys, area] { return new Scripts2Page(*keys, area); });
     // The nick line is guarded by the start screen's name box too.
-    wizard.setScreen(5,
-                     [&wizard, area] { return new GamePage(wizard.startPage()->nameBox(), area); });
+    wizard.setScreen(5, [&wizard, area] {
+        return new GamePage([&wizard] { return wizard.startPage()->scriptNamed(); }, area);
+    });
     wizard.setScreen(6, [area] { return new ViewPage(area); });
     wizard.setScreen(7, [area] { return new SystemPage(area); });
     wizard.setScreen(8, [area] { return new ServerPage(area); });

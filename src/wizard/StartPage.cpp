@@ -25,6 +25,19 @@ const QString useThis = QStringLiteral("do you whant to use this?");
 StartPage::StartPage(QWidget *parent)
     : StepPage(QStringLiteral("pnlStart"), QStringLiteral("// CFG Options"), parent)
 {
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(10);
+    columns->addWidget(addGeneral(), 3);
+    columns->addWidget(addOrganizer(), 2);
+    body()->addLayout(columns);
+    body()->addStretch(1);
+
+    setNextButton(startScreen);
+}
+
+// The script's name, author, copyright, notes and "unbindall".
+QFrame *StartPage::addGeneral()
+{
     Group general = group(QStringLiteral("pnlGeneralOptions"), QStringLiteral("// General"));
     QGridLayout *grid = general.grid;
     grid->setVerticalSpacing(6);
@@ -79,7 +92,12 @@ StartPage::StartPage(QWidget *parent)
     ++row;
     nameAfter(m_notes, notesLabel->text(), notesLabel);
     grid->addWidget(m_notes, row, 1, 1, 2);
+    return general.frame;
+}
 
+// The section styles, with a preview of how the chosen one frames a step's lines.
+QFrame *StartPage::addOrganizer()
+{
     Group organizer = group(QStringLiteral("pnlOrganizer"), QStringLiteral("// CFG Organizer"));
     organizer.grid->setVerticalSpacing(8);
     m_noStyle = new QRadioButton(QStringLiteral("Do not organize CFG"));
@@ -120,15 +138,7 @@ StartPage::StartPage(QWidget *parent)
     };
     connect(styles, &QButtonGroup::buttonToggled, this, showPreview);
     showPreview();
-
-    auto *columns = new QHBoxLayout;
-    columns->setSpacing(10);
-    columns->addWidget(general.frame, 3);
-    columns->addWidget(organizer.frame, 2);
-    body()->addLayout(columns);
-    body()->addStretch(1);
-
-    setNextButton(startScreen);
+    return organizer.frame;
 }
 
 QStringList StartPage::lines() const
@@ -160,4 +170,9 @@ SectionStyle StartPage::sectionStyle() const
     if (m_style2->isChecked())
         return SectionStyle::Style2;
     return SectionStyle::None;
+}
+
+bool StartPage::scriptNamed() const
+{
+    return m_scriptNameEnabled->isChecked();
 }

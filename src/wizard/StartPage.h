@@ -4,6 +4,7 @@
 #include "wizard/StepPage.h"
 
 class QCheckBox;
+class QFrame;
 class QLineEdit;
 class QRadioButton;
 
@@ -21,10 +22,13 @@ public:
     // Read afresh by every step when its Next is pressed.
     SectionStyle sectionStyle() const;
 
-    // Also guards the Game options step's nick-name line.
-    const QCheckBox *nameBox() const { return m_scriptNameEnabled; }
+    // Whether the script's name is written; this also guards the Game options step's nick line.
+    bool scriptNamed() const;
 
 private:
+    QFrame *addGeneral();
+    QFrame *addOrganizer();
+
     QCheckBox *m_scriptNameEnabled;
     QLineEdit *m_scriptName;
     QCheckBox *m_authorEnabled;

@@ -50,3 +50,20 @@ QPushButton *StepPage::setNextButton(int step)
     connect(m_next, &QPushButton::clicked, this, &StepPage::nextClicked);
     return m_next;
 }
+
+StepPage::~StepPage() = default;
+
+QStringList StepPage::lines() const
+{
+    QStringList lines;
+    for (const auto &rows : m_rowSets)
+        lines << rows->lines();
+    return lines;
+}
+
+RowSet &StepPage::addRows(std::vector<Row> rows, const std::vector<RowSet::Grid> &grids,
+                          const RowStyle &style)
+{
+    m_rowSets.push_back(std::make_unique<RowSet>(std::move(rows), grids, style));
+    return *m_rowSets.back();
+}

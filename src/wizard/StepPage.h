@@ -1,7 +1,12 @@
 #pragma once
 
+#include "wizard/RowSet.h"
+
 #include <QStringList>
 #include <QWidget>
+
+#include <memory>
+#include <vector>
 
 class QHBoxLayout;
 class QPushButton;
@@ -16,9 +21,15 @@ class StepPage : public QWidget
 public:
     StepPage(const QString &objectName, const QString &titleBar, QWidget *parent = nullptr);
 
+    ~StepPage() override;
+
     // The step's own lines, built from the controls as they are now, in the order they are
-    // written. Steps whose Next writes nothing return none.
-    virtual QStringList lines() const { return {}; }
+    // written: by default those of its rows. Steps whose Next writes nothing return none.
+    virtual QStringList lines() const;
+
+    // The rows of the screen, each set as it was added: a reader of scripts walks them to find
+    // the row of a setting or a command.
+    const std::vector<std::unique_ptr<RowSet>> &rowSets() const { return m_rowSets; }
 
     // The Next button of the start screen (0) or of an option step (1 to 9), named, captioned
     // and hinted as the step table says. It takes no keyboard focus, so that the player's typing
@@ -34,7 +45,13 @@ public:
 signals:
     void nextClicked();
 
+protected:
+    // Builds the widgets of `rows` into `grids`, laid out in `style`; the page keeps them.
+    RowSet &addRows(std::vector<Row> rows, const std::vector<RowSet::Grid> &grids,
+                    const RowStyle &style);
+
 private:
+    std::vector<std::unique_ptr<RowSet>> m_rowSets;
     QVBoxLayout *m_body;
     QVBoxLayout *m_footerNotes;
     QPushButton *m_next = nullptr;

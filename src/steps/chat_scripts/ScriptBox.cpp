@@ -1,7 +1,5 @@
 #include "steps/chat_scripts/ScriptBox.h"
 
-#include "steps/keys/KeyField.h"
-
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QFrame>
@@ -43,41 +41,50 @@ QString ScriptBox::accessibleName(const QString &labelText) const
     return m_name + QLatin1Char(' ') + labelText;
 }
 
-QCheckBox *ScriptBox::addEnable(const QString &objectName)
-{
-    QCheckBox *enable
-            = checkBox(objectName, false, QStringLiteral("enable script"),
-                       accessibleName(QStringLiteral("Enable")), QStringLiteral("Enable"));
-    m_group.grid->addWidget(enable, m_row, 0);
-    return enable;
-}
-
-QLineEdit *ScriptBox::addField(const QString &objectName, const QString &labelText,
-                               const QString &text, const QString &hint)
-{
-    QLineEdit *edit = lineEdit(objectName, text, hint, QString());
-    addRow(labelText, edit);
-    return edit;
-}
-
-KeyField *ScriptBox::addKeyField(const QString &objectName, const QString &labelText,
-                                 const QString &text, const QString &hint)
-{
-    auto *field = new KeyField(objectName, text, hint);
-    addRow(labelText, field);
-    return field;
-}
-
-void ScriptBox::addRow(const QString &labelText, QWidget *control)
-{
-    QLabel *rowLabel = label(labelText);
-    nameAfter(control, accessibleName(labelText), rowLabel);
-    m_group.grid->addWidget(rowLabel, m_row, 1);
-    m_group.grid->addWidget(control, m_row, 2);
-    ++m_row;
-}
-
 void ScriptBox::addTrailing(QWidget *widget)
 {
-    m_group.grid->addWidget(widget, m_row++, 0, 1, 3, Qt::AlignRight);
+    m_group.grid->addWidget(widget, m_group.grid->rowCount(), 0, 1, 3, Qt::AlignRight);
+}
+
+std::vector<ScriptBox> ScriptBox::make(const Text *texts, std::size_t count)
+{
+    std::vector<ScriptBox> boxes;
+    for (std::size_t i = 0; i < count; ++i) {
+        boxes.emplace_back(QLatin1String(texts[i].objectName), QString::fromUtf8(texts[i].title),
+                           QStringList {QString::fromUtf8(texts[i].text)});
+    }
+    return boxes;
+}
+
+RowStyle ScriptBox::rowStyle()
+{
+    RowStyle style;
+    style.enableCaption = QStringLiteral("Enable");
+    style.alignChecksLeft = false;
+    style.alignFieldsLeft = false;
+    style.tabAsShown = false;
+    return style;
+}
+
+std::vector<RowSet::Grid> ScriptBox::grids(const std::vector<ScriptBox> &boxes)
+{
+    std::vector<RowSet::Grid> grids;
+    for (const ScriptBox &box : boxes)
+        grids.push_back({box.grid()});
+    return grids;
+}
+
+std::vector<Row> ScriptBox::named(std::vector<Row> rows, const std::vector<ScriptBox> &boxes)
+{
+    for (Row &row : rows) {
+        if (row.kind() == Row::Kind::Fixed)
+            continue;
+        const ScriptBox &box = boxes.at(row.group());
+        row.accessibleName(box.accessibleName(row.labelText()));
+        if (row.hasEnableBox()) {
+            row.enableBox(row.enableName(), row.enableOn(), row.enableHint(),
+                          box.accessibleName(QStringLiteral("Enable")));
+        }
+    }
+    return rows;
 }

@@ -25,9 +25,6 @@ template<std::size_t N> QStringList block(const char *const (&lines)[N])
 // clang-format off
 // ---- Scripts part 1 ----
 
-// The field of view is the value of this setting line.
-inline constexpr char fovSetting[] = "seta cg_fov ";
-
 // A half turn in a flash: the frame rate is held low while the view turns left at a fixed speed.
 inline constexpr char turnCommand[]
         = "com_maxfps 50; wait 2; cl_yawspeed 1700; +left; wait 10; -left; com_maxfps 76";

@@ -1,9 +1,7 @@
 #include "steps/chat_scripts/VSaysPage.h"
 
-#include "game/ScriptText.h"
 #include "steps/chat_scripts/ScriptBox.h"
-#include "steps/keys/KeyCheck.h"
-#include "steps/keys/KeyField.h"
+#include "steps/keys/KeyRows.h"
 #include "widgets/PageKit.h"
 #include "wizard/ScriptBuffer.h"
 
@@ -25,6 +23,46 @@ QPushButton *addButton(const QString &objectName, const QString &caption, const 
     button->setAutoDefault(false);
     setHint(button, hint);
     return button;
+}
+
+// The player's own reminder; the key fields show a key bound twice as it is typed.
+void addWarning(QVBoxLayout *layout)
+{
+    QLabel *warningTitle = label(QStringLiteral("WARNING!!"));
+    warningTitle->setProperty("tarvexRole", QStringLiteral("warning"));
+    QLabel *warningText = note(QStringLiteral(
+            "Do not use the same keys and the keys you used in \"Options: Controls\" step. If "
+            "you're not noting the keys you already used, you should to."));
+    warningText->setWordWrap(true);
+    layout->addSpacing(6);
+    layout->addWidget(warningTitle);
+    layout->addWidget(warningText);
+}
+
+// Both keys are bound at every press of Add: they count as written rows. The message must not
+// end the binding's quotes nor start a command of its own when the key is pressed.
+std::vector<Row> messageRows()
+{
+    // clang-format off
+    return {
+        Row::key("edVs").label("Key:").text("F5").hint("vsay keyboard key")
+                .bindsWithText("vsay ", "cbVsay").in(0).at(1, 1),
+        Row::combo("cbVsay").label("Vsay message:").items(VSaysPage::vsayItems())
+                .text("PathCleared").hint("select the vsay (quick chat)").writesNothing()
+                .in(0).at(2, 1),
+        Row::key("edS").label("Key:").text("F6").hint("say keyboard key")
+                .bindsWithText("say ", "edTexthere").in(1).at(1, 1),
+        Row::edit("edTexthere").label("Message text:").text("Hi all!").hint("enter the text")
+                .writesNothing().in(1).at(2, 1),
+    };
+    // clang-format on
+}
+
+RowStyle messageStyle(KeyCheck &keys)
+{
+    RowStyle style = ScriptBox::rowStyle();
+    useKeyFields(style, keys, 2);
+    return style;
 }
 
 } // namespace
@@ -100,15 +138,8 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
                             "key, you don't need to press \"v+2+1\" for example, with this you "
                             "say, with the key \"k\" for example, say \"Fire in The hole!!\"... I "
                             "hope you get it.! ")});
-    m_vsayKey = vsays.addKeyField(QStringLiteral("edVs"), QStringLiteral("Key:"),
-                                  QStringLiteral("F5"), QStringLiteral("vsay keyboard key"));
-    m_vsayMessage = comboBox(QStringLiteral("cbVsay"), vsayItems(), QStringLiteral("PathCleared"),
-                             QStringLiteral("select the vsay (quick chat)"), QString());
-    m_vsayMessage->setMaxVisibleItems(16);
-    vsays.addRow(QStringLiteral("Vsay message:"), m_vsayMessage);
     QPushButton *addVsayButton = addButton(QStringLiteral("btnVsayAdd"), QStringLiteral("Add Vsay"),
                                            QStringLiteral("add vsay"));
-    vsays.addTrailing(addVsayButton);
 
     ScriptBox says(QStringLiteral("pnlSays"), QStringLiteral("// Says"),
                    {QStringLiteral("What is a say?"),
@@ -116,12 +147,13 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
                                    "or all, that's a Say, but here you can choose a key and the "
                                    "text and when that key is is pressed, it automaticly says "
                                    "what you whrote below...")});
-    m_sayKey = says.addKeyField(QStringLiteral("edS"), QStringLiteral("Key:"), QStringLiteral("F6"),
-                                QStringLiteral("say keyboard key"));
-    m_sayText = says.addField(QStringLiteral("edTexthere"), QStringLiteral("Message text:"),
-                              QStringLiteral("Hi all!"), QStringLiteral("enter the text"));
     QPushButton *addSayButton = addButton(QStringLiteral("btnSayAdd"), QStringLiteral("Add Say"),
                                           QStringLiteral("add say"));
+
+    m_rows = &addRows(ScriptBox::named(messageRows(), {vsays, says}),
+                      ScriptBox::grids({vsays, says}), messageStyle(keys));
+    qobject_cast<QComboBox *>(m_rows->control(VsayMessage))->setMaxVisibleItems(16);
+    vsays.addTrailing(addVsayButton);
     says.addTrailing(addSayButton);
 
     auto *boxes = new QHBoxLayout;
@@ -130,23 +162,8 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
     boxes->addWidget(says.frame(), 1);
     body()->addLayout(boxes);
 
-    // The player's own reminder; the key fields show a key bound twice as it is typed.
-    QLabel *warningTitle = label(QStringLiteral("WARNING!!"));
-    warningTitle->setProperty("tarvexRole", QStringLiteral("warning"));
-    QLabel *warningText = note(QStringLiteral(
-            "Do not use the same keys and the keys you used in \"Options: Controls\" step. If "
-            "you're not noting the keys you already used, you should to."));
-    warningText->setWordWrap(true);
-    body()->addSpacing(6);
-    body()->addWidget(warningTitle);
-    body()->addWidget(warningText);
+    addWarning(body());
     body()->addStretch(1);
-
-    // Both keys are bound at every press of Add: they count as written rows.
-    keys.add(2, m_vsayKey, nullptr, [this] { return vsayCommand(); });
-    keys.add(2, m_sayKey, nullptr, [this] { return sayCommand(); });
-    connect(m_vsayMessage, &QComboBox::editTextChanged, &keys, [&keys] { keys.recheck(2); });
-    connect(m_sayText, &QLineEdit::textChanged, &keys, [&keys] { keys.recheck(2); });
 
     connect(addVsayButton, &QPushButton::clicked, this, &VSaysPage::addVsay);
     connect(addSayButton, &QPushButton::clicked, this, &VSaysPage::addSay);
@@ -154,25 +171,18 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
     setNextButton(2);
 }
 
-// The message must not end the binding's quotes nor start a command of its own when the key is
-// pressed.
-QString VSaysPage::vsayCommand() const
-{
-    return QStringLiteral("vsay ") + Game::bindingText(m_vsayMessage->currentText());
-}
-
-QString VSaysPage::sayCommand() const
-{
-    return QStringLiteral("say ") + Game::bindingText(m_sayText->text());
-}
-
 // A key that cannot be bound writes nothing.
 void VSaysPage::addVsay()
 {
-    m_buffer.append(Game::bindLine(m_vsayKey->text(), vsayCommand()));
+    m_buffer.append(m_rows->linesOf(VsayKey));
 }
 
 void VSaysPage::addSay()
 {
-    m_buffer.append(Game::bindLine(m_sayKey->text(), sayCommand()));
+    m_buffer.append(m_rows->linesOf(SayKey));
+}
+
+QStringList VSaysPage::lines() const
+{
+    return {};
 }

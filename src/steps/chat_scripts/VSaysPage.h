@@ -3,9 +3,6 @@
 #include "wizard/StepPage.h"
 
 class KeyCheck;
-class KeyField;
-class QComboBox;
-class QLineEdit;
 class QPushButton;
 class ScriptBuffer;
 
@@ -19,6 +16,12 @@ public:
     // The quick-chat messages offered, in the order the list shows them.
     static const QStringList &vsayItems();
 
+    // Next writes nothing: the rows are written by their Add buttons.
+    QStringList lines() const override;
+
+    // The rows, in the order of the page's RowSet.
+    enum RowIndex { VsayKey, VsayMessage, SayKey, SayText };
+
 public slots:
     // bind KEY "vsay MESSAGE", with the combo box's text as it stands.
     void addVsay();
@@ -26,13 +29,6 @@ public slots:
     void addSay();
 
 private:
-    // What each key is bound to: the message as it is written.
-    QString vsayCommand() const;
-    QString sayCommand() const;
-
     ScriptBuffer &m_buffer;
-    KeyField *m_vsayKey = nullptr;
-    QComboBox *m_vsayMessage = nullptr;
-    KeyField *m_sayKey = nullptr;
-    QLineEdit *m_sayText = nullptr;
+    RowSet *m_rows = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "steps/client_options/GamePage.h"
 
-#include "game/ScriptText.h"
+#include "steps/client_options/SettingRows.h"
 #include "widgets/PageKit.h"
 
 #include <QCheckBox>
@@ -9,36 +9,43 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
-
-using ClientOptions::check;
-using ClientOptions::Setting;
 
 namespace {
 
 // In the order the lines are written; the screen shows them in row order, below the nick.
-std::vector<Setting> gameSettings()
+std::vector<Row> gameRows()
 {
+    // clang-format off
     return {
-            check("cbRun", "Allways Run: ", true, "Allways Run", "cl_run", 5, 0),
-            check("cbReload", "Auto Reload:", true, "Reload Automaticly", "cg_autoReload", 6, 0),
-            check("cbSwitch", "Auto Switch:", true, "Auto Switch", "cg_autoswitch", 7, 0),
-            check("cbDownloads", "HTTP/FTP Downloads:", false, "allow HTTP/FTP Downloads",
-                  "cl_wwwDownload", 2, 0),
-            check("cbMissingserver", "Get Missing Files From Server:", true,
-                  "allow get missing files from server", "cl_allowDownload", 3, 0),
-            check("cbPopup", "Complaint Popup:", true, "complaint popup", "cg_complaintPopup", 4,
-                  0),
-            check("cbJshots", "Use JPEG for AutoScreenshots:", false,
-                  "use JPEG for AutoScreenshots", "cg_useScreenshotJPEG", 1, 0),
+            Row::check("cbRun").label("Allways Run: ").checked(true).hint("Allways Run")
+                    .seta("cl_run").at(5),
+            Row::check("cbReload").label("Auto Reload:").checked(true).hint("Reload Automaticly")
+                    .seta("cg_autoReload").at(6),
+            Row::check("cbSwitch").label("Auto Switch:").checked(true).hint("Auto Switch")
+                    .seta("cg_autoswitch").at(7),
+            Row::check("cbDownloads").label("HTTP/FTP Downloads:").checked(false)
+                    .hint("allow HTTP/FTP Downloads").seta("cl_wwwDownload").at(2),
+            Row::check("cbMissingserver").label("Get Missing Files From Server:").checked(true)
+                    .hint("allow get missing files from server").seta("cl_allowDownload").at(3),
+            Row::check("cbPopup").label("Complaint Popup:").checked(true).hint("complaint popup")
+                    .seta("cg_complaintPopup").at(4),
+            Row::check("cbJshots").label("Use JPEG for AutoScreenshots:").checked(false)
+                    .hint("use JPEG for AutoScreenshots").seta("cg_useScreenshotJPEG").at(1),
     };
+    // clang-format on
 }
 
 } // namespace
 
-GamePage::GamePage(const QCheckBox *scriptNameEnabled, QWidget *parent)
+GamePage::GamePage(std::function<bool()> scriptNamed, QWidget *parent)
     : StepPage(QStringLiteral("pnlGame"), QStringLiteral("// Options: Game"), parent)
-    , m_scriptNameEnabled(scriptNameEnabled)
+    , m_scriptNamed(std::move(scriptNamed))
+    , m_nickRow(Row::edit("edNick")
+                        .label(QStringLiteral("Your Nick:"))
+                        .text(QStringLiteral("Your Nick Here"))
+                        .hint(QStringLiteral("Player Alias (Nick Name)"))
+                        .seta("name")
+                        .enableBox(QStringLiteral("CheckBox1"), true, QStringLiteral("enable?")))
 {
     PageKit::Group game
             = PageKit::group(QStringLiteral("pnlGameOptions"), QStringLiteral("// Game"));
@@ -46,23 +53,8 @@ GamePage::GamePage(const QCheckBox *scriptNameEnabled, QWidget *parent)
     grid->setVerticalSpacing(6);
     grid->setHorizontalSpacing(12);
     grid->setColumnStretch(1, 1);
-
-    const QString nickLabel = QStringLiteral("Your Nick:");
-    QLabel *nick = PageKit::label(nickLabel);
-    m_nick = PageKit::lineEdit(QStringLiteral("edNick"), QStringLiteral("Your Nick Here"),
-                               QStringLiteral("Player Alias (Nick Name)"), QString());
-    PageKit::nameAfter(m_nick, nickLabel, nick);
-    m_nickEnabled = PageKit::checkBox(QStringLiteral("CheckBox1"), true, QStringLiteral("enable?"),
-                                      PageKit::enableBoxName(nickLabel), QStringLiteral("chkName"));
-    auto *nickRow = new QHBoxLayout;
-    nickRow->setSpacing(8);
-    nickRow->addWidget(m_nick, 1);
-    nickRow->addWidget(m_nickEnabled);
-    grid->addWidget(nick, 0, 0);
-    grid->addLayout(nickRow, 0, 1);
-    grid->setRowMinimumHeight(0, ClientOptions::SettingRows::rowHeight);
-
-    m_settings = std::make_unique<ClientOptions::SettingRows>(gameSettings(), grid);
+    addNick(grid);
+    addRows(gameRows(), {{grid}}, ClientOptions::rowStyle());
 
     auto *columns = new QHBoxLayout;
     columns->addWidget(game.frame, 1);
@@ -72,13 +64,30 @@ GamePage::GamePage(const QCheckBox *scriptNameEnabled, QWidget *parent)
     setNextButton(5);
 }
 
-GamePage::~GamePage() = default;
+// The nick's edit takes the width of the screen, its enable box right beside it.
+void GamePage::addNick(QGridLayout *grid)
+{
+    const Row &row = m_nickRow;
+    QLabel *nick = PageKit::label(row.labelText());
+    m_nick = PageKit::lineEdit(row.name(), row.startText(), row.hintText(), QString());
+    PageKit::nameAfter(m_nick, row.labelText(), nick);
+    m_nickEnabled
+            = PageKit::checkBox(row.enableName(), row.enableOn(), row.enableHint(),
+                                PageKit::enableBoxName(row.labelText()), QStringLiteral("chkName"));
+    auto *nickRow = new QHBoxLayout;
+    nickRow->setSpacing(8);
+    nickRow->addWidget(m_nick, 1);
+    nickRow->addWidget(m_nickEnabled);
+    grid->addWidget(nick, 0, 0);
+    grid->addLayout(nickRow, 0, 1);
+    grid->setRowMinimumHeight(0, ClientOptions::rowHeight);
+}
 
 QStringList GamePage::lines() const
 {
     QStringList lines;
     // The nick is written only while both the start screen's box and the one beside it agree.
-    if (m_scriptNameEnabled->isChecked() && m_nickEnabled->isChecked())
-        lines << Game::settingLine(QStringLiteral("seta name "), m_nick->text());
-    return lines + m_settings->lines();
+    if (m_scriptNamed() && m_nickEnabled->isChecked())
+        lines << m_nickRow.lines(m_nick->text());
+    return lines + StepPage::lines();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "steps/client_options/SettingRows.h"
+#include "wizard/Row.h"
 #include "wizard/StepPage.h"
 
-#include <memory>
+#include <functional>
 
 class QCheckBox;
 class QLineEdit;
@@ -13,15 +13,17 @@ class GamePage : public StepPage
 {
     Q_OBJECT
 public:
-    // `scriptNameEnabled` is the start screen's box that also guards the nick-name line.
-    explicit GamePage(const QCheckBox *scriptNameEnabled, QWidget *parent = nullptr);
-    ~GamePage() override;
+    // `scriptNamed` says whether the start screen names the script, which also guards the
+    // nick-name line.
+    explicit GamePage(std::function<bool()> scriptNamed, QWidget *parent = nullptr);
 
     QStringList lines() const override;
 
 private:
-    const QCheckBox *m_scriptNameEnabled;
+    void addNick(QGridLayout *grid);
+
+    std::function<bool()> m_scriptNamed;
+    Row m_nickRow;
     QLineEdit *m_nick;
     QCheckBox *m_nickEnabled;
-    std::unique_ptr<ClientOptions::SettingRows> m_settings;
 };

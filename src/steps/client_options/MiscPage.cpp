@@ -1,6 +1,7 @@
 #include "steps/client_options/MiscPage.h"
 
-#include "steps/keys/KeyCheck.h"
+#include "steps/client_options/SettingRows.h"
+#include "steps/keys/KeyRows.h"
 #include "widgets/PageKit.h"
 
 #include <QFrame>
@@ -8,68 +9,73 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-using ClientOptions::check;
-using ClientOptions::combo;
-using ClientOptions::edit;
-using ClientOptions::fixedLine;
-using ClientOptions::keyBind;
-using ClientOptions::Setting;
-
 namespace {
 
 // Where the rows go: two columns of settings (label and control each, a gap between them),
 // and the two key fields below a dividing line.
 enum Column { Left = 0, Gap = 2, Right = 3 };
-enum Row { DividerRow = 9, KeyRow = 10 };
+enum GridRow { DividerRow = 9, KeyRow = 10 };
 
 // In the order the lines are written: the left column, then the right one, then the keys.
-std::vector<Setting> miscSettings()
+std::vector<Row> miscRows()
 {
     const QStringList bits = {QStringLiteral("16"), QStringLiteral("32")};
+    const QStringList crosshairSizes = {QStringLiteral("5   //Tiny"),  QStringLiteral("10"),
+                                        QStringLiteral("20 //Small"),  QStringLiteral("25"),
+                                        QStringLiteral("30 //Medium"), QStringLiteral("35"),
+                                        QStringLiteral("40 //Large"),  QStringLiteral("48 //Huge")};
+    const QStringList crosshairColors
+            = {QStringLiteral("white"), QStringLiteral("red"), QStringLiteral("blue"),
+               QStringLiteral("green"), QStringLiteral("yellow")};
+    const QStringList soundRates
+            = {QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("44")};
+    // clang-format off
     return {
-            edit("edFPS", "Max FPS:", "80", "Max frames / second  default  about :65", "com_maxfps",
-                 0, Left),
-            check("chkUpdate", "Auto Update:", false, "Turns auto update on or off",
-                  "cl_autoupdate", 1, Left),
-            check("chkPlimbo", "Popup Limbo Menu:", true, "Popup limbo menu", "cg_popupLimboMenu",
-                  2, Left),
-            combo("cbCrosssize", "Crosshair Size:", "25",
-                  {QStringLiteral("5   //Tiny"), QStringLiteral("10"), QStringLiteral("20 //Small"),
-                   QStringLiteral("25"), QStringLiteral("30 //Medium"), QStringLiteral("35"),
-                   QStringLiteral("40 //Large"), QStringLiteral("48 //Huge")},
-                  "Select your crosshair size", "cg_crosshairSize", 3, Left),
-            edit("edRate", "Rate:", "25000", "Rate, default is 25000", "rate", 4, Left),
-            combo("cbTxtbits", "Texture Bits:", "32", bits, "Texture Bits, game options",
-                  "r_texturebits", 5, Left),
-            combo("cbColorbits", "Color Bits:", "32", bits, "Color Bits, game options",
-                  "r_colorbits", 6, Left),
+            Row::edit("edFPS").label("Max FPS:").text("80")
+                    .hint("Max frames / second  default  about :65").seta("com_maxfps").at(0, Left),
+            Row::check("chkUpdate").label("Auto Update:").checked(false)
+                    .hint("Turns auto update on or off").seta("cl_autoupdate").at(1, Left),
+            Row::check("chkPlimbo").label("Popup Limbo Menu:").checked(true)
+                    .hint("Popup limbo menu").seta("cg_popupLimboMenu").at(2, Left),
+            Row::combo("cbCrosssize").label("Crosshair Size:").text("25").items(crosshairSizes)
+                    .hint("Select your crosshair size").seta("cg_crosshairSize").at(3, Left),
+            Row::edit("edRate").label("Rate:").text("25000").hint("Rate, default is 25000")
+                    .seta("rate").at(4, Left),
+            Row::combo("cbTxtbits").label("Texture Bits:").text("32").items(bits)
+                    .hint("Texture Bits, game options").seta("r_texturebits").at(5, Left),
+            Row::combo("cbColorbits").label("Color Bits:").text("32").items(bits)
+                    .hint("Color Bits, game options").seta("r_colorbits").at(6, Left),
             // The game's sound channels: 2 for stereo, 1 for mono (r_stereo is 3-D rendering).
-            check("chkStereo", "Stereo Sound:", true, "Stereo Sound, sound options", "s_channels",
-                  "2", "1", 7, Left),
-            check("chkSun", "Draw Sun:", true, "Show Sun", "r_drawSun", 1, Right),
-            check("chkShadows", "Show Shadows:", true, "Show body shadows", "cg_shadows", 2, Right),
-            check("chkVideo", "High Quality Video:", true, "Set high quality video",
-                  "r_highQualityVideo", 3, Right),
-            combo("cbSound", "Sound Quality:", "22",
-                  {QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("44")},
-                  "Sound Quality, game options", "s_khz", 4, Right),
-            fixedLine("seta ui_menuFiles \"ui/menus.txt\""),
-            check("chkBuddies", "Draw Buddies:", true, "Draw Buddies in game", "cg_drawBuddies", 5,
-                  Right),
-            combo("cbCrosscolor", "Crosshair Color:", "white",
-                  {QStringLiteral("white"), QStringLiteral("red"), QStringLiteral("blue"),
-                   QStringLiteral("green"), QStringLiteral("yellow")},
-                  "Select your crosshair color", "cg_crosshairColor", 6, Right),
-            check("chkIcons", "Draw Icons:", true, "Show ingame icons", "cg_drawIcons", 7, Right),
-            check("chkLagometer", "Draw Lagometer:", false, "Ingame lagometer", "cg_lagometer", 8,
-                  Right),
+            Row::check("chkStereo").label("Stereo Sound:").checked(true)
+                    .hint("Stereo Sound, sound options").seta("s_channels").writes("2", "1")
+                    .at(7, Left),
+            Row::check("chkSun").label("Draw Sun:").checked(true).hint("Show Sun").seta("r_drawSun")
+                    .at(1, Right),
+            Row::check("chkShadows").label("Show Shadows:").checked(true).hint("Show body shadows")
+                    .seta("cg_shadows").at(2, Right),
+            Row::check("chkVideo").label("High Quality Video:").checked(true)
+                    .hint("Set high quality video").seta("r_highQualityVideo").at(3, Right),
+            Row::combo("cbSound").label("Sound Quality:").text("22").items(soundRates)
+                    .hint("Sound Quality, game options").seta("s_khz").at(4, Right),
+            Row::fixed("seta ui_menuFiles \"ui/menus.txt\""),
+            Row::check("chkBuddies").label("Draw Buddies:").checked(true)
+                    .hint("Draw Buddies in game").seta("cg_drawBuddies").at(5, Right),
+            Row::combo("cbCrosscolor").label("Crosshair Color:").text("white")
+                    .items(crosshairColors).hint("Select your crosshair color")
+                    .seta("cg_crosshairColor").at(6, Right),
+            Row::check("chkIcons").label("Draw Icons:").checked(true).hint("Show ingame icons")
+                    .seta("cg_drawIcons").at(7, Right),
+            Row::check("chkLagometer").label("Draw Lagometer:").checked(false)
+                    .hint("Ingame lagometer").seta("cg_lagometer").at(8, Right),
             // Shown at the top of the right column, written after the lagometer so that every
             // other line keeps its place.
-            check("chkBlood", "Show Blood Flash:", true, "Show blood flash in other players",
-                  "cg_bloodFlash", 0, Right),
-            keyBind("edReady", "Ready key:", "F3", "ready", KeyRow, Left),
-            keyBind("edNready", "not eady key:", "F4", "notready", KeyRow, Right),
+            Row::check("chkBlood").label("Show Blood Flash:").checked(true)
+                    .hint("Show blood flash in other players").seta("cg_bloodFlash").at(0, Right),
+            Row::key("edReady").label("Ready key:").text("F3").binds("ready").at(KeyRow, Left),
+            Row::key("edNready").label("not eady key:").text("F4").binds("notready")
+                    .at(KeyRow, Right),
     };
+    // clang-format on
 }
 
 } // namespace
@@ -93,9 +99,9 @@ MiscPage::MiscPage(KeyCheck &keys, QWidget *parent)
     grid->addWidget(divider, DividerRow, Left, 1, Right + 2);
     grid->setRowMinimumHeight(DividerRow, 16);
 
-    m_settings = std::make_unique<ClientOptions::SettingRows>(miscSettings(), grid);
-    for (const ClientOptions::SettingRows::KeyRow &key : m_settings->keyFields())
-        keys.add(9, key.field, nullptr, key.command);
+    RowStyle style = ClientOptions::rowStyle();
+    useKeyFields(style, keys, 9);
+    addRows(miscRows(), {{grid}}, style);
 
     body()->addWidget(settings.frame);
     body()->addStretch(1);
@@ -117,11 +123,4 @@ MiscPage::MiscPage(KeyCheck &keys, QWidget *parent)
     }
 
     setNextButton(9);
-}
-
-MiscPage::~MiscPage() = default;
-
-QStringList MiscPage::lines() const
-{
-    return m_settings->lines();
 }

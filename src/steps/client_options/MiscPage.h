@@ -1,9 +1,6 @@
 #pragma once
 
-#include "steps/client_options/SettingRows.h"
 #include "wizard/StepPage.h"
-
-#include <memory>
 
 class KeyCheck;
 
@@ -13,10 +10,4 @@ class MiscPage : public StepPage
     Q_OBJECT
 public:
     explicit MiscPage(KeyCheck &keys, QWidget *parent = nullptr);
-    ~MiscPage() override;
-
-    QStringList lines() const override;
-
-private:
-    std::unique_ptr<ClientOptions::SettingRows> m_settings;
 };

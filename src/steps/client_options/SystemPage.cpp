@@ -1,5 +1,6 @@
 #include "steps/client_options/SystemPage.h"
 
+#include "steps/client_options/SettingRows.h"
 #include "widgets/PageKit.h"
 
 #include <QButtonGroup>
@@ -9,9 +10,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-using ClientOptions::check;
-using ClientOptions::Setting;
 
 namespace {
 
@@ -23,29 +21,25 @@ QStringList customMode(const char *width, const char *height)
             QStringLiteral("seta r_mode \"-1\"")};
 }
 
-// A renderer setting written only while its "Use?" box is checked.
-Setting used(const char *useBox, Setting setting)
+// Each renderer setting is written only while its "Use?" box is checked.
+std::vector<Row> rendererRows()
 {
-    setting.useBox = QLatin1String(useBox);
-    return setting;
-}
-
-std::vector<Setting> rendererSettings()
-{
+    using ClientOptions::useHint;
+    // clang-format off
     return {
-            used("chkFS",
-                 check("chkFScreen", " Full Screen:", true, "set Full Screen", "r_fullscreen", 0,
-                       0)),
-            used("chkDetT",
-                 check("chkDetexture", "Detail Textures:", true, "detail textures yes/no",
-                       "r_detailtextures", 1, 0)),
-            used("chkCT",
-                 check("chkCompresst", "Compress Textures:", true,
-                       "compress textures (faster game)", "r_ext_compressed_textures", 2, 0)),
-            used("chkDynL",
-                 check("chkDlights", "Dynamic Lights:", false, "dynamic lights yes/no",
-                       "r_dynamiclight", 3, 0)),
+            Row::check("chkFScreen").label(" Full Screen:").checked(true).hint("set Full Screen")
+                    .seta("r_fullscreen").enableBox("chkFS", true, useHint).at(0),
+            Row::check("chkDetexture").label("Detail Textures:").checked(true)
+                    .hint("detail textures yes/no").seta("r_detailtextures")
+                    .enableBox("chkDetT", true, useHint).at(1),
+            Row::check("chkCompresst").label("Compress Textures:").checked(true)
+                    .hint("compress textures (faster game)").seta("r_ext_compressed_textures")
+                    .enableBox("chkCT", true, useHint).at(2),
+            Row::check("chkDlights").label("Dynamic Lights:").checked(false)
+                    .hint("dynamic lights yes/no").seta("r_dynamiclight")
+                    .enableBox("chkDynL", true, useHint).at(3),
     };
+    // clang-format on
 }
 
 } // namespace
@@ -76,7 +70,7 @@ SystemPage::SystemPage(QWidget *parent)
         // One group, and none of its buttons is selected until the player picks one.
         choices->addButton(button);
         // Rows as tall as the renderer rows beside them.
-        resolution.grid->setRowMinimumHeight(row, ClientOptions::SettingRows::rowHeight);
+        resolution.grid->setRowMinimumHeight(row, ClientOptions::rowHeight);
         resolution.grid->addWidget(button, row++, 0, Qt::AlignLeft);
         m_resolutions.push_back({button, choice.lines});
     }
@@ -86,7 +80,7 @@ SystemPage::SystemPage(QWidget *parent)
     renderer.grid->setVerticalSpacing(6);
     renderer.grid->setHorizontalSpacing(12);
     renderer.grid->setColumnStretch(2, 1);
-    m_settings = std::make_unique<ClientOptions::SettingRows>(rendererSettings(), renderer.grid);
+    addRows(rendererRows(), {{renderer.grid}}, ClientOptions::rowStyle());
 
     auto *columns = new QHBoxLayout;
     columns->setSpacing(10);
@@ -97,8 +91,6 @@ SystemPage::SystemPage(QWidget *parent)
     setNextButton(7);
 }
 
-SystemPage::~SystemPage() = default;
-
 QStringList SystemPage::lines() const
 {
     QStringList lines;
@@ -106,5 +98,5 @@ QStringList SystemPage::lines() const
         if (resolution.button->isChecked())
             lines << resolution.lines;
     }
-    return lines + m_settings->lines();
+    return lines + StepPage::lines();
 }

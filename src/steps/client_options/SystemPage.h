@@ -1,9 +1,7 @@
 #pragma once
 
-#include "steps/client_options/SettingRows.h"
 #include "wizard/StepPage.h"
 
-#include <memory>
 #include <vector>
 
 class QRadioButton;
@@ -14,7 +12,6 @@ class SystemPage : public StepPage
     Q_OBJECT
 public:
     explicit SystemPage(QWidget *parent = nullptr);
-    ~SystemPage() override;
 
     QStringList lines() const override;
 
@@ -25,5 +22,4 @@ private:
         QStringList lines;
     };
     std::vector<Resolution> m_resolutions;
-    std::unique_ptr<ClientOptions::SettingRows> m_settings;
 };

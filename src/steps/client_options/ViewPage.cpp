@@ -1,31 +1,32 @@
 #include "steps/client_options/ViewPage.h"
 
+#include "steps/client_options/SettingRows.h"
 #include "widgets/PageKit.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QVBoxLayout>
-
-using ClientOptions::check;
-using ClientOptions::Setting;
 
 namespace {
 
-std::vector<Setting> viewSettings()
+std::vector<Row> viewRows()
 {
+    // clang-format off
     return {
-            check("cbGun", "Draw Gun:", true, "show gun", "cg_drawGun", 0, 0),
-            check("cbCompass", "Show Compass:", true, "show compass", "cg_drawCompass", 1, 0),
-            check("cbReinforcement", "Reinforcement Timer:", true, "show reinforcement time",
-                  "cg_drawReinforcementTime", 2, 0),
-            check("cbCrosshealth", "Crosshair Health Info:", false, "show crosshair health",
-                  "cg_crosshairHealth", 3, 0),
-            check("cbCrossname", "Crosshair Name Draing:", false, "crosshair name draing",
-                  "cg_drawCrosshairNames", 4, 0),
-            check("cbParticles", "Particles:", false, "show particles", "cg_wolfparticles", 5, 0),
+            Row::check("cbGun").label("Draw Gun:").checked(true).hint("show gun").seta("cg_drawGun")
+                    .at(0),
+            Row::check("cbCompass").label("Show Compass:").checked(true).hint("show compass")
+                    .seta("cg_drawCompass").at(1),
+            Row::check("cbReinforcement").label("Reinforcement Timer:").checked(true)
+                    .hint("show reinforcement time").seta("cg_drawReinforcementTime").at(2),
+            Row::check("cbCrosshealth").label("Crosshair Health Info:").checked(false)
+                    .hint("show crosshair health").seta("cg_crosshairHealth").at(3),
+            Row::check("cbCrossname").label("Crosshair Name Draing:").checked(false)
+                    .hint("crosshair name draing").seta("cg_drawCrosshairNames").at(4),
+            Row::check("cbParticles").label("Particles:").checked(false).hint("show particles")
+                    .seta("cg_wolfparticles").at(5),
     };
+    // clang-format on
 }
 
 } // namespace
@@ -38,7 +39,7 @@ ViewPage::ViewPage(QWidget *parent)
     view.grid->setVerticalSpacing(6);
     view.grid->setHorizontalSpacing(12);
     view.grid->setColumnStretch(1, 1);
-    m_settings = std::make_unique<ClientOptions::SettingRows>(viewSettings(), view.grid);
+    addRows(viewRows(), {{view.grid}}, ClientOptions::rowStyle());
 
     auto *columns = new QHBoxLayout;
     columns->addWidget(view.frame, 1);
@@ -46,11 +47,4 @@ ViewPage::ViewPage(QWidget *parent)
     ClientOptions::addGroupsAndNote(*this, columns);
 
     setNextButton(6);
-}
-
-ViewPage::~ViewPage() = default;
-
-QStringList ViewPage::lines() const
-{
-    return m_settings->lines();
 }

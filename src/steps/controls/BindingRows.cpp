@@ -1,117 +1,11 @@
 #include "steps/controls/BindingRows.h"
 
-#include "game/ScriptText.h"
-
-#include <iterator>
-
 namespace BindingRows {
 
 namespace {
 
-constexpr const char *useThis = "do you whant to use this?";
-constexpr Form B = Form::Bind;
-
-// clang-format off
-constexpr Row table[] = {
-    // Move
-    {"Forward:",          "chkFoward",     "edForward",     "W",        "Move Foward",          useThis, "+forward",        B},
-    {"Back:",             "chkBack",       "edBack1",       "S",        "move back",            useThis, "+back",           B},
-    {"Move Left:",        "chkMleft",      "edMleft",       "A",        "move left",            useThis, "+moveleft",       B},
-    {"Move Right:",       "chkMright",     "edMright",      "D",        "move right",           useThis, "+moveright",      B},
-    {"Lean Left:",        "chkLleft",      "edLleft",       "Q",        "lean left",            "",      "+leanleft",       B},
-    {"Lean Right:",       "chkLright",     "edLright",      "E",        "lean right",           "",      "+leanright",      B},
-    {"Jump:",             "chkCjump",      "edJump1",       "SPACE",    "jump",                 "",      "+moveup",         B},
-    {"Crouch:",           "chkCcrouch",    "edCrouch1",     "C",        "crouch",               "",      "+movedown",       B},
-    {"Prone:",            "chkProne",      "edProne1",      "X",        "prone",                "",      "+prone",          B},
-    {"Walk:",             "chkWWalk",      "edWalk1",       "CAPSLOCK", "walk",                 "",      "+speed",          B},
-    {"Sprint:",           "chkSprint",     "edSprint1",     "SHIFT",    "run / sprint",         "",      "+sprint",         B},
-    {"Use (Activate:",    "chkUse",        "edUseact",      "F",        "use (activate)",       "",      "+activate",       B},
-    // Mouse: the only row that writes a setting instead of a binding
-    {"Mouse Sensitivity:", "chkMouseS",    "cbSensitivity", "6",        "mouse sensitivity",    "",      "sensitivity",     Form::Seta},
-    // Chat
-    {"Chat:",             "chkChat",       "edChat",        "T",        "chat (say)",           "",      "messagemode",     B},
-    {"Team Chat:",        "chkTchat",      "edTchat",       "Y",        "team chat (say_team)", "",      "messagemode2",    B},
-    {"Quick Chat:",       "chkQchat",      "edQuickchat",   "V",        "quick chat (vsay)",    "",      "mp_quickmessage", B},
-    // Pop-ups. The compass has its own zoom; plain zoomin/zoomout zoom the binoculars.
-    {"Show Scores:",      "chkScores",     "edScores",      "TAB",      "popup window (show scores)", "", "+scores",       B},
-    {"Show Limbo:",       "chkLimbo",      "edLimbo",       "L",        "show limbo menu",      "",      "openlimbomenu",   B},
-    {"Show Map:",         "chkSmap",       "edMap",         "G",        "popup (show map)",     "",      "+mapexpand",      B},
-    {"Compass Zoom in:",  "chkCzi",        "edCZoomin",     ".",        "compass zoom in",      "",      "mapzoomin",       B},
-    {"Compass Zoom Out:", "chkCzo",        "edCZoomout",    ",",        "compass zoom out",     useThis, "mapzoomout",      B},
-    // The stats window shows while the key is held.
-    {"Player Stats:",     "chkStats",      "edStats",       "ALT",      "popup (player stats)", "",      "+stats",          B},
-    {"Top Shots:",        "chkTop",        "edTopshots",    "CTRL",     "popup (player stats)", "",      "+topshots",       B},
-    // Use weapons
-    {"Attack:",           "chkAttack",     "edAttack",      "MOUSE1",   "Attack (fire)",        "",      "+attack",         B},
-    {"Switch to Alternative:", "chkAltsw", "edAltsw",       "MOUSE2",   "alternative attack",   "",      "weapalt",         B},
-    {"Reload Weapon:",    "chkReload",     "edReload",      "R",        "reload weapon",        "",      "+reload",         B},
-    {"Binocular Zoom:",   "chkBinoc",      "edBinoc",       "B",        "Binoculars",           "",      "+zoom",           B},
-    // Miscellaneous
-    {"Vote Yes:",         "chkVotey",      "edVotey",       "F1",       "vote yes",             "",      "vote yes",        B},
-    {"Vote No:",          "chkVoten",      "edVoten",       "F2",       "vote no",              "",      "vote no",         B},
-    {"Screenshot:",       "chkScreenshot", "edScreenshot",  "F11",      "take screenshot",      useThis, "screenshot",      B},
-    {"Record Replay:",    "chkRec",        "edRec",         "F12",      "record replay",        "",      "record",          B},
-    // Select weapons
-    {"Next Weapon:",      "chkNextw",      "edNextw",       "MWHEELUP", "next weapon",          "",      "weapnext",        B},
-    {"Previous Weapon:",  "chkPreviousw",  "edPreviousw",   "MWHEELDOWN", "previous weapon",    "",      "weapprev",        B},
-    {"Slot 1 - Melee:",   "chkMelee",      "edMelee",       "1",        "Melee Attack",         "",      "weaponbank 1",    B},
-    {"Slot 2 - One Handed:", "chk1handed", "ed1handed",     "2",        "Pistol",               "",      "weaponbank 2",    B},
-    {"Slot 3 - Two Handed:", "chk2handed", "ed2handed",     "3",
-     "two handed (machinegun, rifle, panzerfaust, flamethrower, sten, sniper, fg42, mortar)",   "",      "weaponbank 3",    B},
-    {"Slot 4 - Grenade:", "chkGrenade",    "edGrenade",     "4",        "Grenade",              "",      "weaponbank 4",    B},
-    {"Slot 5 - Special 1:", "chkSpecial1", "edSpecial1",    "5",        "Special 1",            "",      "weaponbank 5",    B},
-    {"Slot 6 - Special 2:", "chkSpecial2", "edSpecial2",    "6",        "Special 2",            "",      "weaponbank 6",    B},
-    {"Slot 7 - Special 3:", "chkSpecial3", "edSpecial3",    "7",        "Special 3",            "",      "weaponbank 7",    B},
-    // Fire teams: selectbuddy takes the member's index, counted from 0; -2 selects everyone.
-    {"Select All Members:", "chkSelectall", "edSelectall",  "KP_INS",   "select all fireteam members", "", "selectbuddy -2", B},
-    {"Select Member #1:", "chkMember1",    "edSMember1",    "KP_LEFTARROW", "select member 1",  "",      "selectbuddy 0",   B},
-    {"Select Member #2:", "chkMember2",    "edSMember2",    "KP_5",     "select member 2",      "",      "selectbuddy 1",   B},
-    {"Select Member #3:", "chkMember3",    "edSMember3",    "KP_RIGHTARROW", "select member 3", "",      "selectbuddy 2",   B},
-    {"Select Member #4:", "chkMember4",    "edSMember4",    "KP_HOME",  "select member 4",      "",      "selectbuddy 3",   B},
-    {"Select Member #5:", "chkMember5",    "edSMember5",    "KP_UPARROW", "select member 5",    "",      "selectbuddy 4",   B},
-    {"Select Member #6:", "chkMember6",    "edSMember6",    "KP_PGUP",  "select member 6",      "",      "selectbuddy 5",   B},
-};
-
-constexpr Group groupTable[] = {
-    {"pnlMove",          "// Move",           0, 12},
-    {"pnlMouse",         "// Mouse",          0, 1},
-    {"pnlChat",          "// Chat",           0, 3},
-    {"pnlPopUps",        "// Pop - Ups",      1, 7},
-    {"pnlWeaponsuse",    "// Use Weapons",    1, 4},
-    {"pnlMiscellaneous", "// Miscellaneous",  1, 4},
-    {"pnlSelectw",       "// Select Weapons", 2, 9},
-    {"pnlFireteams",     "// Fite Teams",     2, 7},
-};
-// clang-format on
-
-constexpr int sumRows(int upTo)
-{
-    return upTo == 0 ? 0 : groupTable[upTo - 1].rowCount + sumRows(upTo - 1);
-}
-static_assert(sumRows(int(std::size(groupTable))) == int(std::size(table)),
-              "every row belongs to exactly one group");
-
-} // namespace
-
-const Row *rows()
-{
-    return table;
-}
-
-int rowCount()
-{
-    return int(std::size(table));
-}
-
-const Group *groups()
-{
-    return groupTable;
-}
-
-int groupCount()
-{
-    return int(std::size(groupTable));
-}
+const QString useThis = QStringLiteral("do you whant to use this?");
+const QString none;
 
 QStringList sensitivityItems()
 {
@@ -121,12 +15,135 @@ QStringList sensitivityItems()
             QStringLiteral("28"), QStringLiteral("30")};
 }
 
-QStringList lines(const Row &row, const QString &text)
+} // namespace
+
+std::vector<Row> rows()
 {
-    const QLatin1String command(row.command);
-    if (row.form == Form::Seta)
-        return {Game::settingLine(QLatin1String("seta ") + command + QLatin1Char(' '), text)};
-    return Game::bindLine(text, command);
+    // clang-format off
+    return {
+    // Move
+    Row::key("edForward").label("Forward:").text("W").hint("Move Foward")
+            .enableBox("chkFoward", true, useThis).binds("+forward").in(0).at(0),
+    Row::key("edBack1").label("Back:").text("S").hint("move back")
+            .enableBox("chkBack", true, useThis).binds("+back").in(0).at(1),
+    Row::key("edMleft").label("Move Left:").text("A").hint("move left")
+            .enableBox("chkMleft", true, useThis).binds("+moveleft").in(0).at(2),
+    Row::key("edMright").label("Move Right:").text("D").hint("move right")
+            .enableBox("chkMright", true, useThis).binds("+moveright").in(0).at(3),
+    Row::key("edLleft").label("Lean Left:").text("Q").hint("lean left")
+            .enableBox("chkLleft", true, none).binds("+leanleft").in(0).at(4),
+    Row::key("edLright").label("Lean Right:").text("E").hint("lean right")
+            .enableBox("chkLright", true, none).binds("+leanright").in(0).at(5),
+    Row::key("edJump1").label("Jump:").text("SPACE").hint("jump")
+            .enableBox("chkCjump", true, none).binds("+moveup").in(0).at(6),
+    Row::key("edCrouch1").label("Crouch:").text("C").hint("crouch")
+            .enableBox("chkCcrouch", true, none).binds("+movedown").in(0).at(7),
+    Row::key("edProne1").label("Prone:").text("X").hint("prone")
+            .enableBox("chkProne", true, none).binds("+prone").in(0).at(8),
+    Row::key("edWalk1").label("Walk:").text("CAPSLOCK").hint("walk")
+            .enableBox("chkWWalk", true, none).binds("+speed").in(0).at(9),
+    Row::key("edSprint1").label("Sprint:").text("SHIFT").hint("run / sprint")
+            .enableBox("chkSprint", true, none).binds("+sprint").in(0).at(10),
+    Row::key("edUseact").label("Use (Activate:").text("F").hint("use (activate)")
+            .enableBox("chkUse", true, none).binds("+activate").in(0).at(11),
+    // Mouse: the only row that writes a setting instead of a binding
+    Row::combo("cbSensitivity").items(sensitivityItems()).label("Mouse Sensitivity:").text("6")
+            .hint("mouse sensitivity")
+            .enableBox("chkMouseS", true, none).seta("sensitivity").in(1).at(0),
+    // Chat
+    Row::key("edChat").label("Chat:").text("T").hint("chat (say)")
+            .enableBox("chkChat", true, none).binds("messagemode").in(2).at(0),
+    Row::key("edTchat").label("Team Chat:").text("Y").hint("team chat (say_team)")
+            .enableBox("chkTchat", true, none).binds("messagemode2").in(2).at(1),
+    Row::key("edQuickchat").label("Quick Chat:").text("V").hint("quick chat (vsay)")
+            .enableBox("chkQchat", true, none).binds("mp_quickmessage").in(2).at(2),
+    // Pop-ups. The compass has its own zoom; plain zoomin/zoomout zoom the binoculars.
+    Row::key("edScores").label("Show Scores:").text("TAB").hint("popup window (show scores)")
+            .enableBox("chkScores", true, none).binds("+scores").in(3).at(0),
+    Row::key("edLimbo").label("Show Limbo:").text("L").hint("show limbo menu")
+            .enableBox("chkLimbo", true, none).binds("openlimbomenu").in(3).at(1),
+    Row::key("edMap").label("Show Map:").text("G").hint("popup (show map)")
+            .enableBox("chkSmap", true, none).binds("+mapexpand").in(3).at(2),
+    Row::key("edCZoomin").label("Compass Zoom in:").text(".").hint("compass zoom in")
+            .enableBox("chkCzi", true, none).binds("mapzoomin").in(3).at(3),
+    Row::key("edCZoomout").label("Compass Zoom Out:").text(",").hint("compass zoom out")
+            .enableBox("chkCzo", true, useThis).binds("mapzoomout").in(3).at(4),
+    // The stats window shows while the key is held.
+    Row::key("edStats").label("Player Stats:").text("ALT").hint("popup (player stats)")
+            .enableBox("chkStats", true, none).binds("+stats").in(3).at(5),
+    Row::key("edTopshots").label("Top Shots:").text("CTRL").hint("popup (player stats)")
+            .enableBox("chkTop", true, none).binds("+topshots").in(3).at(6),
+    // Use weapons
+    Row::key("edAttack").label("Attack:").text("MOUSE1").hint("Attack (fire)")
+            .enableBox("chkAttack", true, none).binds("+attack").in(4).at(0),
+    Row::key("edAltsw").label("Switch to Alternative:").text("MOUSE2").hint("alternative attack")
+            .enableBox("chkAltsw", true, none).binds("weapalt").in(4).at(1),
+    Row::key("edReload").label("Reload Weapon:").text("R").hint("reload weapon")
+            .enableBox("chkReload", true, none).binds("+reload").in(4).at(2),
+    Row::key("edBinoc").label("Binocular Zoom:").text("B").hint("Binoculars")
+            .enableBox("chkBinoc", true, none).binds("+zoom").in(4).at(3),
+    // Miscellaneous
+    Row::key("edVotey").label("Vote Yes:").text("F1").hint("vote yes")
+            .enableBox("chkVotey", true, none).binds("vote yes").in(5).at(0),
+    Row::key("edVoten").label("Vote No:").text("F2").hint("vote no")
+            .enableBox("chkVoten", true, none).binds("vote no").in(5).at(1),
+    Row::key("edScreenshot").label("Screenshot:").text("F11").hint("take screenshot")
+            .enableBox("chkScreenshot", true, useThis).binds("screenshot").in(5).at(2),
+    Row::key("edRec").label("Record Replay:").text("F12").hint("record replay")
+            .enableBox("chkRec", true, none).binds("record").in(5).at(3),
+    // Select weapons
+    Row::key("edNextw").label("Next Weapon:").text("MWHEELUP").hint("next weapon")
+            .enableBox("chkNextw", true, none).binds("weapnext").in(6).at(0),
+    Row::key("edPreviousw").label("Previous Weapon:").text("MWHEELDOWN").hint("previous weapon")
+            .enableBox("chkPreviousw", true, none).binds("weapprev").in(6).at(1),
+    Row::key("edMelee").label("Slot 1 - Melee:").text("1").hint("Melee Attack")
+            .enableBox("chkMelee", true, none).binds("weaponbank 1").in(6).at(2),
+    Row::key("ed1handed").label("Slot 2 - One Handed:").text("2").hint("Pistol")
+            .enableBox("chk1handed", true, none).binds("weaponbank 2").in(6).at(3),
+    Row::key("ed2handed").label("Slot 3 - Two Handed:").text("3")
+            .hint("two handed (machinegun, rifle, panzerfaust, flamethrower, sten, sniper, fg42, mortar)")
+            .enableBox("chk2handed", true, none).binds("weaponbank 3").in(6).at(4),
+    Row::key("edGrenade").label("Slot 4 - Grenade:").text("4").hint("Grenade")
+            .enableBox("chkGrenade", true, none).binds("weaponbank 4").in(6).at(5),
+    Row::key("edSpecial1").label("Slot 5 - Special 1:").text("5").hint("Special 1")
+            .enableBox("chkSpecial1", true, none).binds("weaponbank 5").in(6).at(6),
+    Row::key("edSpecial2").label("Slot 6 - Special 2:").text("6").hint("Special 2")
+            .enableBox("chkSpecial2", true, none).binds("weaponbank 6").in(6).at(7),
+    Row::key("edSpecial3").label("Slot 7 - Special 3:").text("7").hint("Special 3")
+            .enableBox("chkSpecial3", true, none).binds("weaponbank 7").in(6).at(8),
+    // Fire teams: selectbuddy takes the member's index, counted from 0; -2 selects everyone.
+    Row::key("edSelectall").label("Select All Members:").text("KP_INS")
+            .hint("select all fireteam members")
+            .enableBox("chkSelectall", true, none).binds("selectbuddy -2").in(7).at(0),
+    Row::key("edSMember1").label("Select Member #1:").text("KP_LEFTARROW").hint("select member 1")
+            .enableBox("chkMember1", true, none).binds("selectbuddy 0").in(7).at(1),
+    Row::key("edSMember2").label("Select Member #2:").text("KP_5").hint("select member 2")
+            .enableBox("chkMember2", true, none).binds("selectbuddy 1").in(7).at(2),
+    Row::key("edSMember3").label("Select Member #3:").text("KP_RIGHTARROW").hint("select member 3")
+            .enableBox("chkMember3", true, none).binds("selectbuddy 2").in(7).at(3),
+    Row::key("edSMember4").label("Select Member #4:").text("KP_HOME").hint("select member 4")
+            .enableBox("chkMember4", true, none).binds("selectbuddy 3").in(7).at(4),
+    Row::key("edSMember5").label("Select Member #5:").text("KP_UPARROW").hint("select member 5")
+            .enableBox("chkMember5", true, none).binds("selectbuddy 4").in(7).at(5),
+    Row::key("edSMember6").label("Select Member #6:").text("KP_PGUP").hint("select member 6")
+            .enableBox("chkMember6", true, none).binds("selectbuddy 5").in(7).at(6),
+    };
+    // clang-format on
+}
+
+const std::vector<Group> &groups()
+{
+    static const std::vector<Group> table = {
+            {"pnlMove", "// Move", 0},
+            {"pnlMouse", "// Mouse", 0},
+            {"pnlChat", "// Chat", 0},
+            {"pnlPopUps", "// Pop - Ups", 1},
+            {"pnlWeaponsuse", "// Use Weapons", 1},
+            {"pnlMiscellaneous", "// Miscellaneous", 1},
+            {"pnlSelectw", "// Select Weapons", 2},
+            {"pnlFireteams", "// Fite Teams", 2},
+    };
+    return table;
 }
 
 } // namespace BindingRows

@@ -2,11 +2,7 @@
 
 #include "wizard/StepPage.h"
 
-#include <vector>
-
 class KeyCheck;
-class QCheckBox;
-class QLineEdit;
 
 // The Controls step: 47 binding rows in eight groups. A checked row writes one line (none for a
 // key the game cannot bind), an unchecked row nothing; the inputs are written so that the game
@@ -16,14 +12,4 @@ class ControlsPage : public StepPage
     Q_OBJECT
 public:
     explicit ControlsPage(KeyCheck &keys, QWidget *parent = nullptr);
-
-    QStringList lines() const override;
-
-private:
-    struct RowWidgets
-    {
-        QCheckBox *box;
-        QLineEdit *input; // the key field, or the sensitivity box's own edit
-    };
-    std::vector<RowWidgets> m_rows;
 };

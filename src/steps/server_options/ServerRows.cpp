@@ -1,14 +1,14 @@
 #include "steps/server_options/ServerRows.h"
 
-#include "game/ScriptText.h"
+#include <QString>
+
+#include <map>
 
 namespace ServerRows {
 
 namespace {
 constexpr const char *enable = "enable?";
 constexpr const char *noHint = "";
-constexpr const char *noUnit = "";
-constexpr const char *one = " ";
 // Two rows keep two blanks before their value; the game's console reads them like one.
 constexpr const char *two = "  ";
 // The game's own word for "no password".
@@ -32,183 +32,161 @@ const std::vector<GroupInfo> &groups()
     return table;
 }
 
-const std::vector<Row> &rows()
+std::vector<Row> rows()
 {
-    using V = Value;
-    using G = Group;
     // clang-format off
-    static const std::vector<Row> table = {
-        // group, screen row, label,
-        //   enable box, checked, hint,  value kind, control, default, hint, unit,
-        //   command, setting, separator
-
-        // The minimum ping is written first, though the screen shows it second.
-        {G::General, 1, "Minimum Ping:",
-            "chkSMPM", true, enable, V::Edit, "edMinping", "", "Minimum Ping", noUnit,
-            "set", "sv_minping", one},
-        {G::General, 0, "Maximum Ping:",
-            "chkSMP", true, enable, V::Edit, "edMaxPing", "", "Maximum Ping", noUnit,
-            "set", "sv_maxping", one},
-
-        {G::Match, 0, "Allow Late Joins:",
-            "chkSALJ", true, enable, V::Check, "chkLatejoins", "1", "allow late joins", noUnit,
-            "seta", "match_latejoin", one},
-        {G::Match, 1, "Ready Percentage \"1/100\":",
-            "chkSRP", true, enable, V::Edit, "edReadyp", "", "ready percentage", noUnit,
-            "seta", "match_readypercent", one},
-        {G::Match, 2, "Max Players:",
-            "chkMP", true, enable, V::Edit, "edMaxplayers", "", "max players", noUnit,
-            "set", "sv_maxclients", one},
-        {G::Match, 3, "Minimum Players:",
-            "chkMPM", true, enable, V::Edit, "edMinplayers", "", "minimum players", noUnit,
-            "set", "match_minplayers", one},
-        {G::Match, 4, "Mute Spectators:",
-            "chkMS", true, enable, V::Check, "chkMutespecs", "1", "mute spectators", noUnit,
-            "seta", "match_mutespecs", one},
-        {G::Match, 5, "Max players per team:",
-            "chkMPPT", true, enable, V::Edit, "edMaxteam", "", "max players per team", noUnit,
-            "seta", "team_maxplayers", one},
-        {G::Match, 6, "Disable Team Controls:",
-            "chkSTC", true, enable, V::Check, "chkTeamctrls", "1", "disable team controls", noUnit,
-            "seta", "team_noControls", one},
-        {G::Match, 7, "Warmup Duration:",
-            "chkWD", true, enable, V::Edit, "edWarmup", "", "warmup duration", noUnit,
-            "seta", "g_warmup", one},
-        {G::Match, 8, "Time Limit:",
-            "chkTL", true, enable, V::Edit, "edTime", "", "set time limit", noUnit,
-            "seta", "timelimit", one},
-        {G::Match, 9, "Maximum Complaints:",
-            "chkMC", true, enable, V::Edit, "edComplaints", "", "maximum complaints", noUnit,
-            "set", "g_complaintlimit", one},
-
-        {G::LastManStanding, 0, "LMS Round per match:",
-            "chkLMSR", false, enable, V::Edit, "edLms", "", "lms round per match", noUnit,
-            "seta", "g_lms_roundlimit", one},
-        {G::LastManStanding, 1, "LMS Matches per Map:",
-            "chkLMSM", false, enable, V::Edit, "edLms1", "", "lms matches per map", noUnit,
-            "seta", "g_lms_matchlimit", two},
-        {G::LastManStanding, 2, "LMS Locked Teams:",
-            "chkLMSL", false, noHint, V::Check, "chkLms", "0", "lms locked teams", noUnit,
-            "seta", "g_lms_lockTeams", two},
-
-        {G::Admin, 0, "Pure Server:",
-            "chkPS", true, enable, V::Check, "chkPserver", "1", "set Pure Server", noUnit,
-            "set", "sv_pure", one},
-        {G::Admin, 1, "Referee Password:",
-            "chkRP", true, enable, V::Edit, "edPassr", noPassword,
-            "referee password (for server admin)", noUnit,
-            "seta", "refereePassword", one},
-        // The game's join password.
-        {G::Admin, 2, "Server Password:",
-            "chkSP", true, enable, V::Edit, "edPasss", noPassword, "server password", noUnit,
-            "set", "g_password", one},
-
-        {G::Voting, 0, "Vote Limit per player:",
-            "chkVLPP", true, enable, V::Edit, "edVlimit", "3", "vote limit per player", noUnit,
-            "set", "vote_limit", one},
-        {G::Voting, 1, "Successful Voting:",
-            "chkSV", true, enable, V::Edit, "edSvote", "50", "successful voting (%)", "%",
-            "set", "vote_percent", one},
-        {G::Voting, 2, "Allow Vote:",
-            "chkAV", true, enable, V::Check, "chkAvote", "1", "allow votes", noUnit,
-            "set", "g_allowVote", one},
-
-        {G::AllowVotes, 0, "Allow Comp Settings:",
-            "chkACS", true, enable, V::Check, "chComSet", "0",
-            "vote: allow competition settings", noUnit,
-            "set", "vote_allow_comp", one},
-        {G::AllowVotes, 1, "Allow Kick:",
-            "chkAK", true, enable, V::Check, "chkKick", "1", "vote: allow kick", noUnit,
-            "set", "vote_allow_kick", one},
-        {G::AllowVotes, 2, "Allow Map Change:",
-            "chkAMC", true, enable, V::Check, "chkMap", "1", "vote: allow map change", noUnit,
-            "set", "vote_allow_map", one},
-        {G::AllowVotes, 3, "Allow Match Reset:",
-            "chkAMR", true, enable, V::Check, "chkMatch", "0", "vote: allow match reset", noUnit,
-            "set", "vote_allow_matchreset", one},
-        {G::AllowVotes, 4, "Mute Spectators:",
-            "chkMSpecs", true, enable, V::Check, "chkMute", "0", "vote: mute spectators", noUnit,
-            "set", "vote_allow_mutespecs", one},
-        {G::AllowVotes, 5, "Next Map:",
-            "chkNM", true, enable, V::Check, "chkNmap", "1", "vote: allow next map", noUnit,
-            "set", "vote_allow_nextmap", one},
-        {G::AllowVotes, 6, "Allow Pub Settings:",
-            "chkAPS", true, enable, V::Check, "chkPub", "0", "vote: allow public settings", noUnit,
-            "set", "vote_allow_pub", one},
-        {G::AllowVotes, 7, "Allow Referee:",
-            "chkAR", true, enable, V::Check, "chkReferee", "0",
-            "vote: allow referee (don't use in public servers)", noUnit,
-            "set", "vote_allow_referee", one},
-        // The game's vote is "shuffleteamsxp": shuffle by experience points.
-        {G::AllowVotes, 8, "Allow XP Shuffle Teams:",
-            "chkAXPST", true, enable, V::Check, "chkXP", "1",
-            "vote: allow Experience Shuffle Teams", noUnit,
-            "set", "vote_allow_shuffleteamsxp", one},
-        {G::AllowVotes, 9, "Allow Swap teams:",
-            "chkAST", true, enable, V::Check, "chkSwap", "1", "vote: allow swap teams", noUnit,
-            "set", "vote_allow_swapteams", one},
-
-        {G::AllowVotesContinued, 0, "Allow Friendly Fire:",
-            "chkAFF", true, enable, V::Check, "chkFfire", "1", "vote: allow friendly fire", noUnit,
-            "set", "vote_allow_friendlyfire", one},
-        {G::AllowVotesContinued, 1, "Allow Time Limit:",
-            "chkATL", true, enable, V::Check, "chkTime", "0", "vote:allow time limit", noUnit,
-            "set", "vote_allow_timelimit", one},
-        {G::AllowVotesContinued, 2, "Allow Warmup Damage:",
-            "chkAWD", true, enable, V::Check, "chkWarmup", "1", "vote: allow warmup damage", noUnit,
-            "set", "vote_allow_warmupdamage", one},
-        {G::AllowVotesContinued, 3, "Allow Anti Lag:",
-            "chkAAL", true, enable, V::Check, "chkLag", "0", "vote: allow anti lag", noUnit,
-            "set", "vote_allow_antilag", one},
-        {G::AllowVotesContinued, 4, "Allow Balanced Teams:",
-            "chkABT", true, enable, V::Check, "chkBteams", "0",
-            "vote: allow balanced teams (recommended)", noUnit,
-            "set", "vote_allow_balancedteams", one},
-
-        // "Motd 1:" to "Motd 5:" are the game's lines 0 to 4.
-        {G::Motd, 0, "Motd 1:",
-            "chkM1", true, enable, V::Edit, "edM1", " ^NEnemy Territory ^7MOTD ",
-            "message of the day line 1", noUnit,
-            "set", "server_motd0", one},
-        {G::Motd, 1, "Motd 2:",
-            "chkM2", false, enable, V::Edit, "edM2", "", "message of the day line 2", noUnit,
-            "set", "server_motd1", one},
-        {G::Motd, 2, "Motd 3:",
-            "chkM3", false, enable, V::Edit, "edM3", "", "message of the day line 3", noUnit,
-            "set", "server_motd2", one},
-        {G::Motd, 3, "Motd 4:",
-            "chkM4", false, enable, V::Edit, "edM4", "", "message of the day line 4", noUnit,
-            "set", "server_motd3", one},
-        {G::Motd, 4, "Motd 5:",
-            "chkM5", false, enable, V::Edit, "edM5", "", "message of the day line 5", noUnit,
-            "set", "server_motd4", one},
-
-        {G::Download, 0, "Allow Download:",
-            "chkAD", false, noHint, V::Check, "chkDownload", "1", "allow download", noUnit,
-            "set", "sv_allowDownload", one},
-        {G::Download, 1, "HTTP/FTP Download:",
-            "chkHTTPFTP", false, noHint, V::Check, "chkHttp", "1", "allow HTTP/FTP download",
-            noUnit,
-            "set", "sv_wwwDownload", one},
-
-        // Friendly fire is written before the server name, though the screen shows it second.
-        {G::ServerOptions, 1, "Friendly Fire:",
-            "chkFF", false, noHint, V::Check, "chkFriend", "1", "friendly fire on/off", noUnit,
-            "set", "g_friendlyFire", one},
-        {G::ServerOptions, 0, "Server Name:",
-            "chkSN", false, noHint, V::Edit, "edServer", "Tarvex's server",
-            "Host name (server name)", noUnit,
-            "set", "sv_hostname", one},
+    std::vector<Row> table = {
+            // The minimum ping is written first, though the screen shows it second.
+            Row::edit("edMinping").label("Minimum Ping:").hint("Minimum Ping")
+                    .enableBox("chkSMPM", true, enable).set("sv_minping").in(int(Group::General))
+                    .at(1),
+            Row::edit("edMaxPing").label("Maximum Ping:").hint("Maximum Ping")
+                    .enableBox("chkSMP", true, enable).set("sv_maxping").in(int(Group::General))
+                    .at(0),
+            Row::check("chkLatejoins").label("Allow Late Joins:").checked(true)
+                    .hint("allow late joins").enableBox("chkSALJ", true, enable)
+                    .seta("match_latejoin").in(int(Group::Match)).at(0),
+            Row::edit("edReadyp").label("Ready Percentage \"1/100\":").hint("ready percentage")
+                    .enableBox("chkSRP", true, enable).seta("match_readypercent")
+                    .in(int(Group::Match)).at(1),
+            Row::edit("edMaxplayers").label("Max Players:").hint("max players")
+                    .enableBox("chkMP", true, enable).set("sv_maxclients").in(int(Group::Match))
+                    .at(2),
+            Row::edit("edMinplayers").label("Minimum Players:").hint("minimum players")
+                    .enableBox("chkMPM", true, enable).set("match_minplayers").in(int(Group::Match))
+                    .at(3),
+            Row::check("chkMutespecs").label("Mute Spectators:").checked(true)
+                    .hint("mute spectators").enableBox("chkMS", true, enable)
+                    .seta("match_mutespecs").in(int(Group::Match)).at(4),
+            Row::edit("edMaxteam").label("Max players per team:").hint("max players per team")
+                    .enableBox("chkMPPT", true, enable).seta("team_maxplayers")
+                    .in(int(Group::Match)).at(5),
+            Row::check("chkTeamctrls").label("Disable Team Controls:").checked(true)
+                    .hint("disable team controls").enableBox("chkSTC", true, enable)
+                    .seta("team_noControls").in(int(Group::Match)).at(6),
+            Row::edit("edWarmup").label("Warmup Duration:").hint("warmup duration")
+                    .enableBox("chkWD", true, enable).seta("g_warmup").in(int(Group::Match)).at(7),
+            Row::edit("edTime").label("Time Limit:").hint("set time limit")
+                    .enableBox("chkTL", true, enable).seta("timelimit").in(int(Group::Match)).at(8),
+            Row::edit("edComplaints").label("Maximum Complaints:").hint("maximum complaints")
+                    .enableBox("chkMC", true, enable).set("g_complaintlimit").in(int(Group::Match))
+                    .at(9),
+            Row::edit("edLms").label("LMS Round per match:").hint("lms round per match")
+                    .enableBox("chkLMSR", false, enable).seta("g_lms_roundlimit")
+                    .in(int(Group::LastManStanding)).at(0),
+            Row::edit("edLms1").label("LMS Matches per Map:").hint("lms matches per map")
+                    .enableBox("chkLMSM", false, enable).seta("g_lms_matchlimit").separator(two)
+                    .in(int(Group::LastManStanding)).at(1),
+            Row::check("chkLms").label("LMS Locked Teams:").checked(false).hint("lms locked teams")
+                    .enableBox("chkLMSL", false, noHint).seta("g_lms_lockTeams").separator(two)
+                    .in(int(Group::LastManStanding)).at(2),
+            Row::check("chkPserver").label("Pure Server:").checked(true).hint("set Pure Server")
+                    .enableBox("chkPS", true, enable).set("sv_pure").in(int(Group::Admin)).at(0),
+            Row::edit("edPassr").label("Referee Password:").text(noPassword)
+                    .hint("referee password (for server admin)").enableBox("chkRP", true, enable)
+                    .seta("refereePassword").in(int(Group::Admin)).at(1),
+            // The game's join password.
+            Row::edit("edPasss").label("Server Password:").text(noPassword).hint("server password")
+                    .enableBox("chkSP", true, enable).set("g_password").in(int(Group::Admin)).at(2),
+            Row::edit("edVlimit").label("Vote Limit per player:").text("3")
+                    .hint("vote limit per player").enableBox("chkVLPP", true, enable)
+                    .set("vote_limit").in(int(Group::Voting)).at(0),
+            Row::edit("edSvote").label("Successful Voting:").text("50")
+                    .hint("successful voting (%)").unit("%").enableBox("chkSV", true, enable)
+                    .set("vote_percent").in(int(Group::Voting)).at(1),
+            Row::check("chkAvote").label("Allow Vote:").checked(true).hint("allow votes")
+                    .enableBox("chkAV", true, enable).set("g_allowVote").in(int(Group::Voting))
+                    .at(2),
+            Row::check("chComSet").label("Allow Comp Settings:").checked(false)
+                    .hint("vote: allow competition settings").enableBox("chkACS", true, enable)
+                    .set("vote_allow_comp").in(int(Group::AllowVotes)).at(0),
+            Row::check("chkKick").label("Allow Kick:").checked(true).hint("vote: allow kick")
+                    .enableBox("chkAK", true, enable).set("vote_allow_kick")
+                    .in(int(Group::AllowVotes)).at(1),
+            Row::check("chkMap").label("Allow Map Change:").checked(true)
+                    .hint("vote: allow map change").enableBox("chkAMC", true, enable)
+                    .set("vote_allow_map").in(int(Group::AllowVotes)).at(2),
+            Row::check("chkMatch").label("Allow Match Reset:").checked(false)
+                    .hint("vote: allow match reset").enableBox("chkAMR", true, enable)
+                    .set("vote_allow_matchreset").in(int(Group::AllowVotes)).at(3),
+            Row::check("chkMute").label("Mute Spectators:").checked(false)
+                    .hint("vote: mute spectators").enableBox("chkMSpecs", true, enable)
+                    .set("vote_allow_mutespecs").in(int(Group::AllowVotes)).at(4),
+            Row::check("chkNmap").label("Next Map:").checked(true).hint("vote: allow next map")
+                    .enableBox("chkNM", true, enable).set("vote_allow_nextmap")
+                    .in(int(Group::AllowVotes)).at(5),
+            Row::check("chkPub").label("Allow Pub Settings:").checked(false)
+                    .hint("vote: allow public settings").enableBox("chkAPS", true, enable)
+                    .set("vote_allow_pub").in(int(Group::AllowVotes)).at(6),
+            Row::check("chkReferee").label("Allow Referee:").checked(false)
+                    .hint("vote: allow referee (don't use in public servers)")
+                    .enableBox("chkAR", true, enable).set("vote_allow_referee")
+                    .in(int(Group::AllowVotes)).at(7),
+            // The game's vote is "shuffleteamsxp": shuffle by experience points.
+            Row::check("chkXP").label("Allow XP Shuffle Teams:").checked(true)
+                    .hint("vote: allow Experience Shuffle Teams")
+                    .enableBox("chkAXPST", true, enable).set("vote_allow_shuffleteamsxp")
+                    .in(int(Group::AllowVotes)).at(8),
+            Row::check("chkSwap").label("Allow Swap teams:").checked(true)
+                    .hint("vote: allow swap teams").enableBox("chkAST", true, enable)
+                    .set("vote_allow_swapteams").in(int(Group::AllowVotes)).at(9),
+            Row::check("chkFfire").label("Allow Friendly Fire:").checked(true)
+                    .hint("vote: allow friendly fire").enableBox("chkAFF", true, enable)
+                    .set("vote_allow_friendlyfire").in(int(Group::AllowVotesContinued)).at(0),
+            Row::check("chkTime").label("Allow Time Limit:").checked(false)
+                    .hint("vote:allow time limit").enableBox("chkATL", true, enable)
+                    .set("vote_allow_timelimit").in(int(Group::AllowVotesContinued)).at(1),
+            Row::check("chkWarmup").label("Allow Warmup Damage:").checked(true)
+                    .hint("vote: allow warmup damage").enableBox("chkAWD", true, enable)
+                    .set("vote_allow_warmupdamage").in(int(Group::AllowVotesContinued)).at(2),
+            Row::check("chkLag").label("Allow Anti Lag:").checked(false)
+                    .hint("vote: allow anti lag").enableBox("chkAAL", true, enable)
+                    .set("vote_allow_antilag").in(int(Group::AllowVotesContinued)).at(3),
+            Row::check("chkBteams").label("Allow Balanced Teams:").checked(false)
+                    .hint("vote: allow balanced teams (recommended)")
+                    .enableBox("chkABT", true, enable).set("vote_allow_balancedteams")
+                    .in(int(Group::AllowVotesContinued)).at(4),
+            // "Motd 1:" to "Motd 5:" are the game's lines 0 to 4.
+            Row::edit("edM1").label("Motd 1:").text(" ^NEnemy Territory ^7MOTD ")
+                    .hint("message of the day line 1").enableBox("chkM1", true, enable)
+                    .set("server_motd0").in(int(Group::Motd)).at(0),
+            Row::edit("edM2").label("Motd 2:").hint("message of the day line 2")
+                    .enableBox("chkM2", false, enable).set("server_motd1").in(int(Group::Motd))
+                    .at(1),
+            Row::edit("edM3").label("Motd 3:").hint("message of the day line 3")
+                    .enableBox("chkM3", false, enable).set("server_motd2").in(int(Group::Motd))
+                    .at(2),
+            Row::edit("edM4").label("Motd 4:").hint("message of the day line 4")
+                    .enableBox("chkM4", false, enable).set("server_motd3").in(int(Group::Motd))
+                    .at(3),
+            Row::edit("edM5").label("Motd 5:").hint("message of the day line 5")
+                    .enableBox("chkM5", false, enable).set("server_motd4").in(int(Group::Motd))
+                    .at(4),
+            Row::check("chkDownload").label("Allow Download:").checked(true).hint("allow download")
+                    .enableBox("chkAD", false, noHint).set("sv_allowDownload")
+                    .in(int(Group::Download)).at(0),
+            Row::check("chkHttp").label("HTTP/FTP Download:").checked(true)
+                    .hint("allow HTTP/FTP download").enableBox("chkHTTPFTP", false, noHint)
+                    .set("sv_wwwDownload").in(int(Group::Download)).at(1),
+            // Friendly fire is written before the server name, though the screen shows it second.
+            Row::check("chkFriend").label("Friendly Fire:").checked(true)
+                    .hint("friendly fire on/off").enableBox("chkFF", false, noHint)
+                    .set("g_friendlyFire").in(int(Group::ServerOptions)).at(1),
+            Row::edit("edServer").label("Server Name:").text("Tarvex's server")
+                    .hint("Host name (server name)").enableBox("chkSN", false, noHint)
+                    .set("sv_hostname").in(int(Group::ServerOptions)).at(0),
     };
     // clang-format on
+    std::map<QString, int> captionCount;
+    for (const Row &row : table)
+        ++captionCount[row.labelText()];
+    for (Row &row : table) {
+        if (captionCount.at(row.labelText()) > 1) {
+            const QString group = QLatin1String(groups().at(row.group()).caption).mid(3);
+            row.accessibleName(group + QLatin1Char(' ') + row.labelText());
+        }
+    }
     return table;
-}
-
-QString line(const Row &row, const QString &value)
-{
-    return Game::settingLine(QLatin1String(row.command) + QLatin1Char(' ')
-                                     + QLatin1String(row.setting) + QLatin1String(row.separator),
-                             value);
 }
 
 } // namespace ServerRows
