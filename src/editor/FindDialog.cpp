@@ -48,6 +48,17 @@ FindDialog::FindDialog(QWidget *parent)
     m_cancel = new QPushButton(QStringLiteral("Cancel"));
     m_cancel->setObjectName(QStringLiteral("btnCancel"));
 
+    layOut(label, direction);
+
+    connect(m_findText, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_findNext->setEnabled(!text.isEmpty()); });
+    connect(m_findNext, &QPushButton::clicked, this, &FindDialog::findNextClicked);
+    connect(m_cancel, &QPushButton::clicked, this, &FindDialog::close);
+}
+
+// The find field across the top, the options below it, the buttons in a column on the right.
+void FindDialog::layOut(QLabel *label, QGroupBox *direction)
+{
     auto *checks = new QVBoxLayout;
     checks->addStretch();
     checks->addWidget(m_wholeWord);
@@ -66,11 +77,6 @@ FindDialog::FindDialog(QWidget *parent)
     grid->addWidget(direction, 1, 2);
     grid->addLayout(buttons, 0, 3, 2, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(m_findText, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_findNext->setEnabled(!text.isEmpty()); });
-    connect(m_findNext, &QPushButton::clicked, this, &FindDialog::findNextClicked);
-    connect(m_cancel, &QPushButton::clicked, this, &FindDialog::close);
 }
 
 QString FindDialog::findText() const

@@ -5,6 +5,8 @@
 #include <QDialog>
 
 class QCheckBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -29,6 +31,7 @@ signals:
     void findNextClicked();
 
 private:
+    void layOut(QLabel *label, QGroupBox *direction);
     QLineEdit *m_findText;
     QCheckBox *m_wholeWord;
     QCheckBox *m_matchCase;
