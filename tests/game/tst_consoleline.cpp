@@ -3,6 +3,7 @@
 #include "game/ConsoleLine.h"
 #include "game/ScriptText.h"
 
+#include <QMap>
 #include <QTest>
 
 using namespace Game;
@@ -15,16 +16,18 @@ QString textAt(const QString &line, Span span)
 }
 
 // The line as read, in one string: commands joined by " | " (" |! " where ET 2.60b ends a
-// comment at a ';'), words by blanks, quoted words with their quotes (an unclosed one without
-// its closing quote), a comment as {text}. Every word and comment is shown as the text its span
-// covers, after checking that the span and the word's text agree.
+// comment at a ';', " |* " where an ET: Legacy comment's "*/" ends it), words by blanks, quoted
+// words with their quotes (an unclosed one without its closing quote), a comment as {text}, and
+// "..." after a comment left open for the lines below, "<NUL>" where a NUL stops the reading.
+// Every word and comment is shown as the text its span covers, after checking that the span
+// and the word's text agree.
 QString describe(const QString &line, const ConsoleLine &read)
 {
     QStringList commands;
-    QString separators;
+    QString covered;
     bool unclosed = false;
     for (const Command &command : read.commands) {
-        QStringList parts;
+        QMap<int, QString> parts; // by start
         for (const Word &word : command.words) {
             const QString shown = textAt(line, word.span);
             const QString expected = word.quoted ? QLatin1Char('"') + word.text
@@ -33,24 +36,34 @@ QString describe(const QString &line, const ConsoleLine &read)
             if (shown != expected)
                 return QStringLiteral("span %1 does not hold word %2").arg(shown, expected);
             unclosed |= !word.closed;
-            parts << shown;
+            parts.insert(word.span.start, shown);
         }
-        if (!command.comment.isEmpty())
-            parts << QLatin1Char('{') + textAt(line, command.comment) + QLatin1Char('}');
+        for (const Span &comment : command.innerComments + QVector<Span> {command.comment}) {
+            if (!comment.isEmpty())
+                parts.insert(comment.start,
+                             QLatin1Char('{') + textAt(line, comment) + QLatin1Char('}'));
+        }
         if (!commands.isEmpty()) {
-            const int semicolon = command.span.start - 1;
-            separators += line.at(semicolon);
-            commands.last() += read.commentSemicolons.contains(semicolon) ? QStringLiteral(" |!")
-                                                                          : QStringLiteral(" |");
+            const int end = covered.size();
+            if (command.span.start == end) {
+                commands.last() += QStringLiteral(" |*");
+            } else {
+                covered += line.at(end);
+                commands.last() += read.commentSemicolons.contains(end) ? QStringLiteral(" |!")
+                                                                        : QStringLiteral(" |");
+            }
         }
-        separators += textAt(line, command.span);
-        commands << parts.join(QLatin1Char(' '));
+        if (command.span.start != covered.size())
+            return QStringLiteral("command spans leave a gap at %1").arg(covered.size());
+        covered += textAt(line, command.span);
+        commands << QStringList(parts.values()).join(QLatin1Char(' '));
     }
-    if (separators != line)
-        return QStringLiteral("command spans do not cover the line: ") + separators;
+    if (covered != line.left(read.stop < 0 ? line.size() : read.stop))
+        return QStringLiteral("command spans do not cover the line: ") + covered;
     if (unclosed != read.unbalancedQuote)
         return QStringLiteral("unbalanced quote reported wrongly");
-    return commands.join(QLatin1Char(' '));
+    return commands.join(QLatin1Char(' ')) + (read.openComment ? QStringLiteral("...") : QString())
+            + (read.stop >= 0 ? QStringLiteral(" <NUL>") : QString());
 }
 
 } // namespace
@@ -84,9 +97,32 @@ void TestConsoleLine::reading_data()
     QTest::newRow("two comments") << "echo a // x; echo b // y"
                                   << "echo a {// x} |! echo b {// y}"
                                   << "echo a {// x; echo b // y}" << 24;
+    // ET: Legacy cuts no command after the web address's "//", though its words are read.
     QTest::newRow("web address") << "seta url http://et.example/a;echo //x"
                                  << "seta url http://et.example/a | echo {//x}"
-                                 << "=" << 37;
+                                 << "seta url http://et.example/a;echo {//x}" << 37;
+    QTest::newRow("comment between stars") << "echo a /* b; c */ d"
+                                           << "echo a /* b | c */ d"
+                                           << "echo a {/* b; c */} |* d" << 19;
+    QTest::newRow("comment between stars left open") << "echo a /* b;c"
+                                                     << "echo a /* b | c"
+                                                     << "echo a {/* b;c}..." << 13;
+    QTest::newRow("slash, star, slash") << "/*/echo"
+                                        << "/*/echo"
+                                        << "{/*/} |* echo" << 7;
+    QTest::newRow("comment between stars inside a word") << "echo a/*\"x*/\"b"
+                                                         << "echo a/* \"x*/\" b"
+                                                         << "echo a {/*\"x*/} |* \"b" << 14;
+    QTest::newRow("comment between stars after a web address")
+            << "echo http://a /* x; */ b;c"
+            << "echo http://a /* x | */ b | c"
+            << "echo http://a {/* x; */} b;c" << 26;
+    QTest::newRow("quoted stars") << "echo \"/*\" b"
+                                  << "echo \"/*\" b"
+                                  << "=" << 11;
+    QTest::newRow("NUL") << QStringLiteral("echo a; say b") + QChar(0) + QStringLiteral("; quit")
+                         << "echo a | say b <NUL>"
+                         << "=" << 13;
     QTest::newRow("colon then three slashes") << "echo a:///b"
                                               << "echo a:/ {//b}"
                                               << "=" << 11;
