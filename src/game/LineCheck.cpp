@@ -270,16 +270,16 @@ LineCheck checkLine(QStringView text, Version version)
 
     // ET 2.60b: the ';' ends the comment, and the command after it runs. Both lists go left to
     // right, so one walk finds the command after each ';' (a line of "//;" repeated has many).
+    const QString endsComment = QStringLiteral("%1 ends the comment at this \";\" and runs the "
+                                               "rest as a command")
+                                        .arg(displayName(version));
     int next = 0;
     for (const int at : line.commentSemicolons) {
         while (next < line.commands.size() && line.commands[next].span.start <= at)
             ++next;
         const int end
                 = next < line.commands.size() ? line.commands[next].span.end() : int(text.size());
-        checker.problem(Span {at, end - at},
-                        QStringLiteral("%1 ends the comment at this \";\" and runs the rest as a "
-                                       "command")
-                                .arg(displayName(version)));
+        checker.problem(Span {at, end - at}, endsComment);
     }
     if (line.unbalancedQuote && !line.commands.last().words.isEmpty()) {
         const Word &open = line.commands.last().words.last();
