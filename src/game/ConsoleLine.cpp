@@ -136,14 +136,14 @@ public:
             word.span.start = i;
             if (m_text[i] == QLatin1Char('"')) {
                 word.quoted = true;
-                for (++i; i < m_end && m_text[i] != QLatin1Char('"'); ++i)
-                    word.text += m_text[i];
+                for (++i; i < m_end && m_text[i] != QLatin1Char('"'); ++i) { }
+                word.text = m_text.mid(word.span.start + 1, i - word.span.start - 1).toString();
                 word.closed = i < m_end;
                 if (word.closed)
                     ++i;
             } else {
-                for (; i < m_end && !endsBareWord(i); ++i)
-                    word.text += m_text[i];
+                for (; i < m_end && !endsBareWord(i); ++i) { }
+                word.text = m_text.mid(word.span.start, i - word.span.start).toString();
             }
             word.span.length = i - word.span.start;
             command.words.append(word);
