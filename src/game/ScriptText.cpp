@@ -90,12 +90,14 @@ QString bindKey(QStringView text)
 {
     if (!canBind(text))
         return QString();
-    const QStringView key = text.trimmed();
-    if (key == u";")
+    // Blanks around the key go, those that characters taken for a line end became included.
+    const QString blanked = replaced(text, QLatin1String(), QLatin1String());
+    const QString key = blanked.trimmed();
+    if (key == QLatin1String(";"))
         return QStringLiteral("SEMICOLON");
     if (needsQuotes(key))
-        return quoted(replaced(key, QLatin1String(), QLatin1String()));
-    return replaced(text, QLatin1String(), QLatin1String());
+        return quoted(key);
+    return blanked;
 }
 
 bool canBind(QStringView text)

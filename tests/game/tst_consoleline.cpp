@@ -258,6 +258,7 @@ void TestConsoleLine::writing_data()
     QTest::newRow("key, hidden line ends") << key << breaks.toUpper() << "\"A B C D E F\"";
     QTest::newRow("key after a hidden line end") << key << "\u2029W"
                                                  << " W";
+    QTest::newRow("key before a NUL") << key << QStringLiteral("W") + QChar(0) << "W ";
 }
 
 // Each written form also reads back, in both versions, as the one word the player meant.
