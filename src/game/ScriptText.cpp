@@ -48,7 +48,8 @@ bool needsQuotes(QStringView text)
             || c == QLatin1Char('"'))
             return true;
     }
-    return text.contains(u"//");
+    // "//" starts a comment in both games, "/*" in ET: Legacy.
+    return text.contains(u"//") || text.contains(u"/*");
 }
 
 QString quoted(const QString &text)

@@ -12,7 +12,7 @@
 namespace Game {
 
 // The value of a set / seta line. Written inside double quotes when it holds a blank, a ';',
-// "//", a '"' or any character outside printable ASCII, so that the game reads it as one word
+// "//", "/*", a '"' or any character outside printable ASCII, so that the game reads it as one word
 // and keeps every character; bare otherwise. A '"' inside becomes '\''. Empty stays empty
 // (settingLine comments such a line out).
 QString settingValue(QStringView text);

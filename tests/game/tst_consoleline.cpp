@@ -186,6 +186,9 @@ void TestConsoleLine::writing_data()
                            << "a/b";
     QTest::newRow("web address") << value << "http://et.example"
                                  << "\"http://et.example\"";
+    // ET: Legacy reads "/*" as a comment's start outside quotes.
+    QTest::newRow("slash and star") << value << "a/*b*/c"
+                                    << "\"a/*b*/c\"";
     QTest::newRow("semicolon") << value << "a;quit"
                                << "\"a;quit\"";
     QTest::newRow("quote") << value << "a\"b"
