@@ -266,5 +266,9 @@ int main(int argc, char *argv[])
                     opsSamples["long_line_ms"], 1, "ms"});
     rows.push_back({"Check of that line / of a 256 KiB one (4 when linear)",
                     opsSamples["long_line_growth"], 2, "x", 6, true, "< 6"});
+    rows.push_back({"Check of one 1 MiB line of ; with an http:// amid them (ET: Legacy)",
+                    opsSamples["long_address_line_ms"], 1, "ms"});
+    rows.push_back({"Check of that line / of a 256 KiB one (4 when linear)",
+                    opsSamples["long_address_line_growth"], 2, "x", 6, true, "< 6"});
     return report(rows, loadBefore, "", rounds, runs, idleRuns);
 }

@@ -4,17 +4,6 @@
 
 namespace Game {
 
-QVector<Span> ConsoleLine::comments() const
-{
-    QVector<Span> spans;
-    for (const Command &command : commands) {
-        spans += command.innerComments;
-        if (!command.comment.isEmpty())
-            spans.append(command.comment);
-    }
-    return spans;
-}
-
 namespace {
 
 // Where the game's tokenizer stops a bare word and skips: blanks and control characters, and
@@ -188,13 +177,25 @@ private:
     int m_spanEnd;
 };
 
-bool inAnyComment(const QVector<Span> &comments, int at)
+// The ';'s of `semicolons` (left to right) that no comment of the line holds. Comments and
+// ';'s both go left to right, so one walk does it, however many there are.
+QVector<int> outsideComments(const ConsoleLine &line, const QVector<int> &semicolons)
 {
-    for (const Span &comment : comments) {
-        if (at >= comment.start && at < comment.end())
-            return true;
+    QVector<Span> comments;
+    for (const Command &command : line.commands) {
+        comments += command.innerComments;
+        if (!command.comment.isEmpty())
+            comments.append(command.comment);
     }
-    return false;
+    QVector<int> outside;
+    int next = 0;
+    for (const int at : semicolons) {
+        while (next < comments.size() && comments[next].end() <= at)
+            ++next;
+        if (next == comments.size() || at < comments[next].start)
+            outside.append(at);
+    }
+    return outside;
 }
 
 } // namespace
@@ -220,11 +221,7 @@ ConsoleLine readLine(QStringView text, Version version)
         if (!line.commands[i].comment.isEmpty())
             line.commentSemicolons.append(line.commands[i].span.end());
     }
-    const QVector<Span> comments = line.comments();
-    for (const int at : uncut) {
-        if (!inAnyComment(comments, at))
-            line.keptSemicolons.append(at);
-    }
+    line.keptSemicolons = outsideComments(line, uncut);
     line.byteLength = byteLength(text);
     return line;
 }

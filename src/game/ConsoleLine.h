@@ -65,8 +65,6 @@ struct ConsoleLine
     // read, and the commands cover the line only up to it.
     int stop = -1;
     int byteLength = 0; // the length read, in the system's 8-bit code page, as the game reads it
-
-    QVector<Span> comments() const;
 };
 
 // Reads `line` (without its line end) as `version` of the game does. The game first cuts its
