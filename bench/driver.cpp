@@ -262,5 +262,13 @@ int main(int argc, char *argv[])
     rows.push_back({"Key press in a key field, slowest press", opsSamples["keypress_max_ms"], 2,
                     "ms", 5, true, "< 5 ms"});
 
+    rows.push_back({"Check of one 1 MiB line of //; repeated (ET 2.60b)",
+                    opsSamples["long_line_ms"], 1, "ms"});
+    rows.push_back({"Check of that line / of a 256 KiB one (4 when linear)",
+                    opsSamples["long_line_growth"], 2, "x", 6, true, "< 6"});
+    rows.push_back({"Check of one 1 MiB line of ; with an http:// amid them (ET: Legacy)",
+                    opsSamples["long_address_line_ms"], 1, "ms"});
+    rows.push_back({"Check of that line / of a 256 KiB one (4 when linear)",
+                    opsSamples["long_address_line_growth"], 2, "x", 6, true, "< 6"});
     return report(rows, loadBefore, "", rounds, runs, idleRuns);
 }

@@ -6,11 +6,13 @@
 //   - the script check in that script: a full check, colouring every line, and typing (each
 //     key's check and colours of the lines it changes, with the repaint);
 //   - then, in a new script after it, key presses in a key field of the Controls step, each
-//     checked against the 1 MiB of script before it.
+//     checked against the 1 MiB of script before it;
+//   - the check of one line of 256 KiB and of 1 MiB made of semicolons (LongLine.h).
 // Each handler is timed together with the repaint it causes. Prints one "name value" line per
 // figure and run:
 //   tarvex_bench_ops [RUNS] [FOLDER]   (FOLDER receives the saved script; a temporary one if none)
 #include "BenchServices.h"
+#include "LongLine.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -304,6 +306,13 @@ void run(BenchServices &fakes, const QString &folder)
     report("keypress_max_ms", slowest);
 
     window->hide();
+    for (const auto kind : {LongLine::Kind::CommentSemicolons, LongLine::Kind::WebAddress}) {
+        const bool comments = kind == LongLine::Kind::CommentSemicolons;
+        const double quarterMs = LongLine::checkMs(kind, 256 * 1024);
+        const double wholeMs = LongLine::checkMs(kind, 1024 * 1024);
+        report(comments ? "long_line_ms" : "long_address_line_ms", wholeMs);
+        report(comments ? "long_line_growth" : "long_address_line_growth", wholeMs / quarterMs);
+    }
     std::fflush(stdout);
 }
 

@@ -1,6 +1,7 @@
 #include "game/LineCheck.h"
 
 #include "game/AsciiCase.h"
+#include "game/ReadingCheck.h"
 
 #include <QStringEncoder>
 
@@ -265,19 +266,20 @@ LineCheck checkLine(QStringView text, Version version)
     for (const Command &command : line.commands)
         checker.check(command);
 
-    // ET 2.60b: the ';' ends the comment, and the command after it runs.
+    // ET 2.60b: the ';' ends the comment, and the command after it runs. Both lists go left to
+    // right, so one walk finds the command after each ';' (a line of "//;" repeated has many).
+    const QString endsComment = QStringLiteral("%1 ends the comment at this \";\" and runs the "
+                                               "rest as a command")
+                                        .arg(displayName(version));
+    int next = 0;
     for (const int at : line.commentSemicolons) {
-        int end = int(text.size());
-        for (const Command &command : line.commands) {
-            if (command.span.start == at + 1)
-                end = command.span.end();
-        }
-        checker.problem(Span {at, end - at},
-                        QStringLiteral("%1 ends the comment at this \";\" and runs the rest as a "
-                                       "command")
-                                .arg(displayName(version)));
+        while (next < line.commands.size() && line.commands[next].span.start <= at)
+            ++next;
+        const int end
+                = next < line.commands.size() ? line.commands[next].span.end() : int(text.size());
+        checker.problem(Span {at, end - at}, endsComment);
     }
-    if (line.unbalancedQuote) {
+    if (line.unbalancedQuote && !line.commands.last().words.isEmpty()) {
         const Word &open = line.commands.last().words.last();
         checker.problem(open.span,
                         QStringLiteral("This quote is not closed: the game reads the rest of the "
@@ -294,6 +296,7 @@ LineCheck checkLine(QStringView text, Version version)
             }
         }
     }
+    checkReading(text, line, version, out);
     std::stable_sort(out.problems.begin(), out.problems.end(), byStart);
     return out;
 }

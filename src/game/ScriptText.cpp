@@ -4,9 +4,23 @@ namespace Game {
 
 namespace {
 
+// A line end, or a character taken for one: the script view breaks its lines at U+2028 and
+// U+2029 (Unicode's line and paragraph separators) and at U+FDD0 and U+FDD1, and the game stops
+// reading the whole file at a NUL.
 bool isLineEnd(QChar c)
 {
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    switch (c.unicode()) {
+    case u'\n':
+    case u'\r':
+    case 0x2028:
+    case 0x2029:
+    case 0xfdd0:
+    case 0xfdd1:
+    case 0:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // `text` with every line end as a blank and each character of `from` as the one at the same
@@ -34,7 +48,8 @@ bool needsQuotes(QStringView text)
             || c == QLatin1Char('"'))
             return true;
     }
-    return text.contains(u"//");
+    // "//" starts a comment in both games, "/*" in ET: Legacy.
+    return text.contains(u"//") || text.contains(u"/*");
 }
 
 QString quoted(const QString &text)
@@ -53,7 +68,7 @@ QString settingValue(QStringView text)
 
 QString settingLine(const QString &prefix, const QString &value)
 {
-    if (value.trimmed().isEmpty()) {
+    if (replaced(value, QLatin1String(), QLatin1String()).trimmed().isEmpty()) {
         QStringView name(prefix);
         while (!name.isEmpty() && name.back().isSpace())
             name.chop(1);
@@ -76,12 +91,14 @@ QString bindKey(QStringView text)
 {
     if (!canBind(text))
         return QString();
-    const QStringView key = text.trimmed();
-    if (key == u";")
+    // Blanks around the key go, those that characters taken for a line end became included.
+    const QString blanked = replaced(text, QLatin1String(), QLatin1String());
+    const QString key = blanked.trimmed();
+    if (key == QLatin1String(";"))
         return QStringLiteral("SEMICOLON");
     if (needsQuotes(key))
-        return quoted(replaced(key, QLatin1String(), QLatin1String()));
-    return replaced(text, QLatin1String(), QLatin1String());
+        return quoted(key);
+    return blanked;
 }
 
 bool canBind(QStringView text)

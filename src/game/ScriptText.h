@@ -6,11 +6,13 @@
 
 // Text the player typed, written into a script line so that the game does what the player
 // meant. The game has no escape character: what cannot be written is replaced by its nearest
-// harmless look-alike. Line ends (which would split the line) become blanks everywhere.
+// harmless look-alike. Line ends (which would split the line) become blanks everywhere, and so
+// do the characters taken for one: U+2028, U+2029, U+FDD0 and U+FDD1, where the script view
+// breaks its lines, and NUL, where the game stops reading the file.
 namespace Game {
 
 // The value of a set / seta line. Written inside double quotes when it holds a blank, a ';',
-// "//", a '"' or any character outside printable ASCII, so that the game reads it as one word
+// "//", "/*", a '"' or any character outside printable ASCII, so that the game reads it as one word
 // and keeps every character; bare otherwise. A '"' inside becomes '\''. Empty stays empty
 // (settingLine comments such a line out).
 QString settingValue(QStringView text);

@@ -36,6 +36,24 @@ bool decode(const QByteArray &bytes, QString *text)
     return !decoder.hasError();
 }
 
+// Why a script's text cannot be shown as it is, or empty: the script view breaks a line at
+// U+2028 and U+2029 (Unicode's line and paragraph separators) and at U+FDD0 and U+FDD1, so a
+// Save would write the line split. `text` has '\n' line ends.
+QString lineBreakInside(const QString &text)
+{
+    int line = 1;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            ++line;
+        else if (c.unicode() == 0x2028 || c.unicode() == 0x2029 || c.unicode() == 0xfdd0
+                 || c.unicode() == 0xfdd1)
+            return QStringLiteral("Line %1 holds the character U+%2, which the script view would "
+                                  "turn into a line break")
+                    .arg(QString::number(line), QString::number(c.unicode(), 16).toUpper());
+    }
+    return QString();
+}
+
 } // namespace
 
 QString writeScriptFile(const QString &path, const QString &text)
@@ -106,5 +124,8 @@ ScriptFileContents readScriptFile(const QString &path)
         return refused(QStringLiteral("Not text in the system's code page"));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString split = lineBreakInside(text);
+    if (!split.isEmpty())
+        return refused(split);
     return ScriptFileContents {text.split(QLatin1Char('\n')), QString()};
 }

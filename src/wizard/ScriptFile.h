@@ -31,6 +31,8 @@ struct ScriptFileContents
 };
 
 // Reads the script at `path`, decoded from the system's code page. A file that is not a regular
-// file, is larger than largestScriptFile, cannot be read or does not decode is refused with the
-// message `Cannot open file "{full path}". {reason}.`; the file is never changed.
+// file, is larger than largestScriptFile, cannot be read, does not decode or holds a character
+// the script view would turn into a line break (U+2028, U+2029, U+FDD0, U+FDD1) is refused with
+// the message `Cannot open file "{full path}". {reason}.`; the file is never changed. A NUL
+// character is kept (the check says that the game stops reading there).
 ScriptFileContents readScriptFile(const QString &path);

@@ -62,6 +62,12 @@ private slots:
         QTest::newRow("nick, non-ASCII") << 5 << none << "edNick"
                                          << "J\u00f6rg"
                                          << "seta name \"J\u00f6rg\"";
+        // Characters the script view or the game takes for a line end stay inside the line.
+        QTest::newRow("nick, hidden line ends")
+                << 5 << none << "edNick"
+                << QStringLiteral("A\u2028quit\u2029B\ufdd0C\ufdd1D") + QChar(0)
+                        + QStringLiteral("E")
+                << "seta name \"A quit B C D E\"";
         QTest::newRow("nick, empty") << 5 << none << "edNick"
                                      << ""
                                      << "//seta name";
@@ -147,6 +153,17 @@ private slots:
                                        << "bye \"all\"; quit"
                                        << ""
                                        << "" << QStringList {"bind  \"kill;say bye 'all', quit\""};
+        QTest::newRow("say text, hidden line ends")
+                << 2 << none << "edTexthere"
+                << QStringLiteral("gg\u2028quit\u2029a\ufdd0b\ufdd1c") + QChar(0)
+                        + QStringLiteral("d")
+                << "btnSayAdd"
+                << "" << QStringList {"bind F6 \"say gg quit a b c d\""};
+        QTest::newRow("controls key, hidden line ends")
+                << 1 << none << "edForward"
+                << QStringLiteral("\u2028W\u2029\ufdd0\ufdd1") + QChar(0) + QStringLiteral("X")
+                << ""
+                << "\"+forward\"" << QStringList {"bind \"W    X\" \"+forward\""};
         QTest::newRow("controls key, semicolon")
                 << 1 << none << "edForward"
                 << ";"

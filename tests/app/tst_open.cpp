@@ -71,6 +71,8 @@ private slots:
                                          << QByteArray("\xef\xbb\xbf"
                                                        "bind X \"+x\"\r\n");
         QTest::newRow("empty") << QByteArray() << QByteArray();
+        const QByteArray nul("say a\0b\r\nsay c\0\r\n\0", 17);
+        QTest::newRow("NUL characters") << nul << nul;
     }
     void opening()
     {
@@ -159,6 +161,14 @@ private slots:
                                 << "Not a regular file";
         QTest::newRow("other code page") << "latin1.cfg"
                                          << "Not text in the system's code page";
+        // Characters the script view would show and save as line breaks.
+        for (const char *hex : {"2028", "2029", "FDD0", "FDD1"}) {
+            QTest::addRow("U+%s", hex)
+                    << QStringLiteral("U+%1.cfg").arg(QLatin1String(hex))
+                    << QStringLiteral("Line 2 holds the character U+%1, which the script view "
+                                      "would turn into a line break")
+                               .arg(QLatin1String(hex));
+        }
     }
     void unreadable()
     {
@@ -182,6 +192,9 @@ private slots:
             QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(largestScriptFile + 1));
         } else if (name == QLatin1String("latin1.cfg")) {
             Harness::writeFile(path, "// \xe9t\xe9\r\n");
+        } else if (name.startsWith(QLatin1String("U+"))) {
+            const QChar hidden(name.mid(2, 4).toUShort(nullptr, 16));
+            Harness::writeFile(path, QStringLiteral("say a\nsay b%1c\r\n").arg(hidden).toUtf8());
         }
         const bool device = name == QLatin1String("/dev/zero");
         const QByteArray before = device ? QByteArray() : Harness::readFile(path);

@@ -161,6 +161,29 @@ private slots:
                 << QStringList {"1 [" + longValue.mid(1018)
                                 + "] The game reads at most 1023 bytes of a command and cuts off "
                                   "the rest"};
+        QTest::newRow("NUL character")
+                << QStringLiteral("echo a") + QChar(0) + QStringLiteral("; quit\necho b") << et
+                << QStringList {QStringLiteral("1 [") + QChar(0)
+                                + QStringLiteral("; quit] The game stops reading the file at this "
+                                                 "NUL character: nothing after it runs")};
+        QString manyWords = QStringLiteral("echo");
+        for (int i = 1; i < 256; ++i)
+            manyWords += QStringLiteral(" w");
+        QTest::newRow("words past 256")
+                << manyWords + QStringLiteral(" x y; echo // z") << legacy
+                << QStringList {"1 [x y] The game reads at most 256 words of a command and ignores "
+                                "the rest"};
+        const QString address = QStringLiteral("seta url http://et.example/a;echo hi");
+        QTest::newRow("web address, ET 2.60b") << address << et << QStringList();
+        QTest::newRow("web address, ET: Legacy")
+                << address << legacy
+                << QStringList {"1 [;] ET: Legacy takes the \"//\" before this \";\" for a "
+                                "comment's start (even in \"http://\"), so the \";\" ends no "
+                                "command"};
+        QTest::newRow("comment between stars, ET: Legacy")
+                << "echo a /* b; c */ echo d\necho e /* f" << legacy
+                << QStringList {"2 [/* f] ET: Legacy reads everything up to the next \"*/\" as a "
+                                "comment, the lines below included"};
         QTest::newRow("key bound again")
                 << "bind F5 \"a\"\nbind X \"b\"; bind F5 \"c\"\nbind f5 \"d\"\n"
                    "bind SEMICOLON \"e\"\nbind semicolon \"f\""

@@ -3,6 +3,7 @@
 #include "game/ConsoleLine.h"
 #include "game/ScriptText.h"
 
+#include <QMap>
 #include <QTest>
 
 using namespace Game;
@@ -15,16 +16,18 @@ QString textAt(const QString &line, Span span)
 }
 
 // The line as read, in one string: commands joined by " | " (" |! " where ET 2.60b ends a
-// comment at a ';'), words by blanks, quoted words with their quotes (an unclosed one without
-// its closing quote), a comment as {text}. Every word and comment is shown as the text its span
-// covers, after checking that the span and the word's text agree.
+// comment at a ';', " |* " where an ET: Legacy comment's "*/" ends it), words by blanks, quoted
+// words with their quotes (an unclosed one without its closing quote), a comment as {text}, and
+// "..." after a comment left open for the lines below, "<NUL>" where a NUL stops the reading.
+// Every word and comment is shown as the text its span covers, after checking that the span
+// and the word's text agree.
 QString describe(const QString &line, const ConsoleLine &read)
 {
     QStringList commands;
-    QString separators;
+    QString covered;
     bool unclosed = false;
     for (const Command &command : read.commands) {
-        QStringList parts;
+        QMap<int, QString> parts; // by start
         for (const Word &word : command.words) {
             const QString shown = textAt(line, word.span);
             const QString expected = word.quoted ? QLatin1Char('"') + word.text
@@ -33,24 +36,34 @@ QString describe(const QString &line, const ConsoleLine &read)
             if (shown != expected)
                 return QStringLiteral("span %1 does not hold word %2").arg(shown, expected);
             unclosed |= !word.closed;
-            parts << shown;
+            parts.insert(word.span.start, shown);
         }
-        if (!command.comment.isEmpty())
-            parts << QLatin1Char('{') + textAt(line, command.comment) + QLatin1Char('}');
+        for (const Span &comment : command.innerComments + QVector<Span> {command.comment}) {
+            if (!comment.isEmpty())
+                parts.insert(comment.start,
+                             QLatin1Char('{') + textAt(line, comment) + QLatin1Char('}'));
+        }
         if (!commands.isEmpty()) {
-            const int semicolon = command.span.start - 1;
-            separators += line.at(semicolon);
-            commands.last() += read.commentSemicolons.contains(semicolon) ? QStringLiteral(" |!")
-                                                                          : QStringLiteral(" |");
+            const int end = covered.size();
+            if (command.span.start == end) {
+                commands.last() += QStringLiteral(" |*");
+            } else {
+                covered += line.at(end);
+                commands.last() += read.commentSemicolons.contains(end) ? QStringLiteral(" |!")
+                                                                        : QStringLiteral(" |");
+            }
         }
-        separators += textAt(line, command.span);
-        commands << parts.join(QLatin1Char(' '));
+        if (command.span.start != covered.size())
+            return QStringLiteral("command spans leave a gap at %1").arg(covered.size());
+        covered += textAt(line, command.span);
+        commands << QStringList(parts.values()).join(QLatin1Char(' '));
     }
-    if (separators != line)
-        return QStringLiteral("command spans do not cover the line: ") + separators;
+    if (covered != line.left(read.stop < 0 ? line.size() : read.stop))
+        return QStringLiteral("command spans do not cover the line: ") + covered;
     if (unclosed != read.unbalancedQuote)
         return QStringLiteral("unbalanced quote reported wrongly");
-    return commands.join(QLatin1Char(' '));
+    return commands.join(QLatin1Char(' ')) + (read.openComment ? QStringLiteral("...") : QString())
+            + (read.stop >= 0 ? QStringLiteral(" <NUL>") : QString());
 }
 
 } // namespace
@@ -84,9 +97,32 @@ void TestConsoleLine::reading_data()
     QTest::newRow("two comments") << "echo a // x; echo b // y"
                                   << "echo a {// x} |! echo b {// y}"
                                   << "echo a {// x; echo b // y}" << 24;
+    // ET: Legacy cuts no command after the web address's "//", though its words are read.
     QTest::newRow("web address") << "seta url http://et.example/a;echo //x"
                                  << "seta url http://et.example/a | echo {//x}"
-                                 << "=" << 37;
+                                 << "seta url http://et.example/a;echo {//x}" << 37;
+    QTest::newRow("comment between stars") << "echo a /* b; c */ d"
+                                           << "echo a /* b | c */ d"
+                                           << "echo a {/* b; c */} |* d" << 19;
+    QTest::newRow("comment between stars left open") << "echo a /* b;c"
+                                                     << "echo a /* b | c"
+                                                     << "echo a {/* b;c}..." << 13;
+    QTest::newRow("slash, star, slash") << "/*/echo"
+                                        << "/*/echo"
+                                        << "{/*/} |* echo" << 7;
+    QTest::newRow("comment between stars inside a word") << "echo a/*\"x*/\"b"
+                                                         << "echo a/* \"x*/\" b"
+                                                         << "echo a {/*\"x*/} |* \"b" << 14;
+    QTest::newRow("comment between stars after a web address")
+            << "echo http://a /* x; */ b;c"
+            << "echo http://a /* x | */ b | c"
+            << "echo http://a {/* x; */} b;c" << 26;
+    QTest::newRow("quoted stars") << "echo \"/*\" b"
+                                  << "echo \"/*\" b"
+                                  << "=" << 11;
+    QTest::newRow("NUL") << QStringLiteral("echo a; say b") + QChar(0) + QStringLiteral("; quit")
+                         << "echo a | say b <NUL>"
+                         << "=" << 13;
     QTest::newRow("colon then three slashes") << "echo a:///b"
                                               << "echo a:/ {//b}"
                                               << "=" << 11;
@@ -150,6 +186,9 @@ void TestConsoleLine::writing_data()
                            << "a/b";
     QTest::newRow("web address") << value << "http://et.example"
                                  << "\"http://et.example\"";
+    // ET: Legacy reads "/*" as a comment's start outside quotes.
+    QTest::newRow("slash and star") << value << "a/*b*/c"
+                                    << "\"a/*b*/c\"";
     QTest::newRow("semicolon") << value << "a;quit"
                                << "\"a;quit\"";
     QTest::newRow("quote") << value << "a\"b"
@@ -206,6 +245,23 @@ void TestConsoleLine::writing_data()
                                    << "\"\u00c9\"";
     QTest::newRow("semicolon in a key") << key << "A;quit"
                                         << "\"A;quit\"";
+
+    // Characters taken for a line end: the script view breaks its lines at the first four, the
+    // game stops reading the file at a NUL. Each writer makes them blanks, as it does line ends.
+    const QString breaks
+            = QStringLiteral("a\u2028b\u2029c\ufdd0d\ufdd1e") + QChar(0) + QStringLiteral("f");
+    QTest::newRow("value, hidden line ends") << value << breaks << "\"a b c d e f\"";
+    QTest::newRow("setting, hidden line ends")
+            << setting << breaks << "seta g_lms_matchlimit  \"a b c d e f\"";
+    QTest::newRow("setting, only hidden line ends")
+            << setting << QStringLiteral("\u2028\u2029\ufdd0\ufdd1") + QChar(0)
+            << "//seta g_lms_matchlimit";
+    QTest::newRow("binding, hidden line ends") << binding << breaks << "a b c d e f";
+    QTest::newRow("comment, hidden line ends") << comment << breaks << "a b c d e f";
+    QTest::newRow("key, hidden line ends") << key << breaks.toUpper() << "\"A B C D E F\"";
+    QTest::newRow("key after a hidden line end") << key << "\u2029W"
+                                                 << " W";
+    QTest::newRow("key before a NUL") << key << QStringLiteral("W") + QChar(0) << "W ";
 }
 
 // Each written form also reads back, in both versions, as the one word the player meant.
@@ -215,9 +271,15 @@ void TestConsoleLine::writing()
     QFETCH(QString, typed);
     QFETCH(QString, written);
 
+    // What the game reads: every line end, and every character taken for one, a blank.
+    const auto blanked = [](QString text) {
+        for (const QChar c : {QChar(u'\r'), QChar(u'\n'), QChar(0x2028), QChar(0x2029),
+                              QChar(0xfdd0), QChar(0xfdd1), QChar(0)})
+            text.replace(c, QLatin1Char(' '));
+        return text;
+    };
     QString line;
-    QString meant = typed;
-    meant.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QString meant = blanked(typed);
     int word = 2;
     if (kind == QLatin1String("value")) {
         QCOMPARE(settingValue(typed), written);
@@ -226,7 +288,7 @@ void TestConsoleLine::writing()
     } else if (kind == QLatin1String("setting")) {
         line = settingLine(QStringLiteral("seta g_lms_matchlimit  "), typed);
         QCOMPARE(line, written);
-        if (typed.trimmed().isEmpty())
+        if (meant.trimmed().isEmpty())
             word = -1;
     } else if (kind == QLatin1String("binding")) {
         QCOMPARE(bindingText(typed), written);
@@ -246,7 +308,7 @@ void TestConsoleLine::writing()
         if (typed.trimmed().isEmpty())
             return;
         line = QStringLiteral("bind ") + written + QStringLiteral(" +attack");
-        meant = written == QLatin1String("SEMICOLON") ? written : typed.trimmed();
+        meant = written == QLatin1String("SEMICOLON") ? written : blanked(typed).trimmed();
         word = 1;
     }
     if (written.isEmpty())
