@@ -181,6 +181,8 @@ void ScriptCheck::setVersion(Game::Version version)
 {
     m_version = version;
     readAll();
+    // Every line may read otherwise now: those who follow the check look again.
+    emit checked({});
 }
 
 void ScriptCheck::readAll()
