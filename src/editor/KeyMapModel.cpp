@@ -80,6 +80,10 @@ void KeyMapModel::refresh()
         return;
     for (const ScreenKey &screenKey : m_screenKeys()) {
         KeyUse &use = m_uses[keyMapName(screenKey.key, m_version)];
+        // A field whose line the script holds last already (just written by Next, or by an
+        // earlier run) binds nothing new.
+        if (use.line >= 0 && use.count > 0 && use.binding == screenKey.binding)
+            continue;
         use.key = keyMapName(screenKey.key, m_version);
         use.binding = screenKey.binding;
         use.line = -1;
