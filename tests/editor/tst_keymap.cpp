@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -197,8 +198,17 @@ private slots:
         QCOMPARE(forward->text(), QString("F9"));
         QCOMPARE(hint->text(), QString("F10 is free"));
 
-        // A line written earlier names its step.
+        const QPoint over = view->placeRect(placeOf(view, "F9")).center();
+        QMouseEvent move(QEvent::MouseMove, over, view->mapToGlobal(over), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &move);
+        QCOMPARE(hint->text(), QString("F9 runs \"+forward\" (\"Forward:\", step 1)"));
+
+        // A line written earlier names its step; the field that wrote it adds no binding.
         h.click(Harness::nextButton(1));
+        QCOMPARE(itemName(view, "F9"),
+                 QStringLiteral("F9: forward (line %1)")
+                         .arg(h.lines().indexOf("bind F9 \"+forward\"") + 1));
         clickKey(view, "F9");
         QCOMPARE(hint->text(),
                  QString("F9 is bound on line %1, written at step 1")
