@@ -78,10 +78,10 @@ constexpr Row rows[] = {
     {pad, r5, 2, 1, "KP 0", "KP_INS", nullptr}, {pad + 2, r5, 1, 1, "KP .", "KP_DEL", nullptr},
 
     {mouse, 0, 1.4, 2.5, "MOUSE1", "MOUSE1", nullptr},
-    {mouse + 1.4, 0, 1.3, 0.8, "WHEEL UP", "MWHEELUP", nullptr},
+    {mouse + 1.4, 0, 1.3, 0.8, "WHL UP", "MWHEELUP", nullptr},
     {mouse + 2.7, 0, 1.4, 2.5, "MOUSE2", "MOUSE2", nullptr},
     {mouse + 1.4, 0.85, 1.3, 0.8, "MOUSE3", "MOUSE3", nullptr},
-    {mouse + 1.4, 1.7, 1.3, 0.8, "WHEEL DN", "MWHEELDOWN", nullptr},
+    {mouse + 1.4, 1.7, 1.3, 0.8, "WHL DN", "MWHEELDOWN", nullptr},
     {mouse, 3, 1.3, 0.9, "MOUSE5", "MOUSE5", nullptr},
     {mouse, 4, 1.3, 0.9, "MOUSE4", "MOUSE4", nullptr},
 };

@@ -31,6 +31,24 @@ QFont fontOf(double pixels, bool bold)
     return font;
 }
 
+// The font for a text on a key: `largest` pixels, smaller down to `smallest` for a longest
+// word that would not fit `width` otherwise.
+QFont fittingFont(const QString &text, double width, double largest, double smallest, bool bold)
+{
+    QString longest;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word.size() > longest.size())
+            longest = word;
+    }
+    QFont font = fontOf(largest, bold);
+    for (double size = largest; size >= smallest; size -= 0.5) {
+        font = fontOf(size, bold);
+        if (QFontMetricsF(font).horizontalAdvance(longest) <= width)
+            break;
+    }
+    return font;
+}
+
 struct Legend
 {
     QString text;
@@ -156,14 +174,14 @@ void KeyMapDrawing::paintKey(QPainter &painter, const QRectF &rect, const KeyPla
     const QColor text = use.twice() ? Qt::white : ink;
     const QRectF inner = key.adjusted(u * 0.07, u * 0.04, -u * 0.06, -u * 0.03);
     painter.setPen(text);
-    painter.setFont(fontOf(u * 0.22, true));
+    painter.setFont(fittingFont(place.caption, inner.width(), u * 0.22, u * 0.15, true));
     const QFontMetricsF captionMetrics(painter.font());
     painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop,
                      captionMetrics.elidedText(place.caption, Qt::ElideRight, inner.width()));
     QString label = use.bound() ? use.label : use.runScript;
     if (label.isEmpty())
         return;
-    painter.setFont(fontOf(u * 0.2, false));
+    painter.setFont(fittingFont(label, inner.width(), u * 0.2, u * 0.18, false));
     const QFontMetricsF metrics(painter.font());
     const QRectF below = inner.adjusted(0, captionMetrics.height(), 0, 0);
     const int lines = std::max(1, int(below.height() / metrics.lineSpacing()));

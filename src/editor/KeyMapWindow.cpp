@@ -53,7 +53,7 @@ KeyMapWindow::KeyMapWindow(ScriptCheck &check, QPlainTextEdit *editor, QWidget *
     m_hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_view, 3);
+    layout->addWidget(m_view);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_hint);
 
@@ -62,7 +62,7 @@ KeyMapWindow::KeyMapWindow(ScriptCheck &check, QPlainTextEdit *editor, QWidget *
     connect(m_view, &KeyMapView::keyHovered, this, &KeyMapWindow::showHint);
     connect(m_list, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem *item) { activateKey(item->text(0)); });
-    resize(1100, 520);
+    resize(1260, 580);
 }
 
 void KeyMapWindow::setSource(KeyMapSource *source)
