@@ -33,6 +33,9 @@ void KeyMapView::refresh()
     if (m_version != m_model.version()) {
         m_version = m_model.version();
         m_places = keyPlaces(m_version);
+        // A key of one game only (the Windows keys) loses its name in the other.
+        if (m_places[m_focus].name.isEmpty())
+            m_focus = 0;
     }
     updateGeometry();
     update();
@@ -136,7 +139,8 @@ void KeyMapView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        emit keyActivated(m_places[m_focus].name);
+        if (!m_places[m_focus].name.isEmpty())
+            emit keyActivated(m_places[m_focus].name);
         return;
     default:
         QWidget::keyPressEvent(event);
