@@ -133,7 +133,9 @@ void CommandBars::createMenus(QMainWindow &window, const CommandRuns &runs)
     QMenu *view = addMenu(bar, "View1", QStringLiteral("&View"));
     m_keyMap = addRunItem(view, "KeyboardMap1", QStringLiteral("Keyboard Map"), runs.keyboardMap,
                           QKeySequence(Qt::CTRL | Qt::Key_M));
+    // Its tool bar button is captioned short.
     m_keyMap->setIconText(QStringLiteral("Keys"));
+    m_keyMap->setToolTip(m_keyMap->iconText());
 }
 
 void CommandBars::createEditMenu(QMenu *edit, const CommandRuns &runs)
