@@ -2,11 +2,15 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -35,6 +39,19 @@ QFont fontOf(double pixels, bool bold)
 // word that would not fit `width` otherwise.
 QFont fittingFont(const QString &text, double width, double largest, double smallest, bool bold)
 {
+    // Measuring is what a redraw costs most: each text is measured once for its key's size.
+    static QHash<QString, QFont> known;
+    const QString lookup = QStringLiteral("%1|%2|%3|%4|%5")
+                                   .arg(text)
+                                   .arg(width)
+                                   .arg(largest)
+                                   .arg(smallest)
+                                   .arg(bold);
+    const auto found = known.constFind(lookup);
+    if (found != known.cend())
+        return found.value();
+    if (known.size() > 4096)
+        known.clear();
     QString longest;
     for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (word.size() > longest.size())
@@ -46,6 +63,7 @@ QFont fittingFont(const QString &text, double width, double largest, double smal
         if (QFontMetricsF(font).horizontalAdvance(longest) <= width)
             break;
     }
+    known.insert(lookup, font);
     return font;
 }
 
@@ -132,7 +150,7 @@ int KeyMapDrawing::placeAt(const QRectF &area, const QPointF &point) const
     return -1;
 }
 
-void KeyMapDrawing::paint(QPainter &painter, const QRectF &area, int focus) const
+void KeyMapDrawing::paint(QPainter &painter, const QRectF &area, int focus, bool onScreen) const
 {
     const double u = unit(area);
     painter.save();
@@ -145,10 +163,43 @@ void KeyMapDrawing::paint(QPainter &painter, const QRectF &area, int focus) cons
                                    area.top() + (margin + mouse.y()) * u, mouse.width() * u,
                                    mouse.height() * u),
                             u, u);
-    for (int i = 0; i < m_places.size(); ++i)
-        paintKey(painter, placeRect(area, i), m_places[i], u, i == focus);
+    for (int i = 0; i < m_places.size(); ++i) {
+        if (onScreen)
+            paintKeyOnScreen(painter, placeRect(area, i), m_places[i], u, i == focus);
+        else
+            paintKey(painter, placeRect(area, i), m_places[i], u, i == focus);
+    }
     paintLegend(painter, area, u);
     painter.restore();
+}
+
+// Drawing a key's texts is what a redraw costs most: on screen each key is drawn once into a
+// picture of its own, shown again for as long as it looks the same.
+void KeyMapDrawing::paintKeyOnScreen(QPainter &painter, const QRectF &rect, const KeyPlace &place,
+                                     double u, bool focused) const
+{
+    const KeyUse use = m_model.use(place.name);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QRect at(QPoint(int(std::lround(rect.x())), int(std::lround(rect.y()))),
+                   QSize(int(std::ceil(rect.width())), int(std::ceil(rect.height()))));
+    const QChar sep(0);
+    const QString id = QLatin1String("keymap") + sep + place.caption + sep + place.name + sep
+            + use.label + sep + use.runScript + sep + QString::number(use.count) + sep
+            + QString::number(int(use.kind)) + sep + QString::number(at.width()) + sep
+            + QString::number(at.height()) + sep + QString::number(u) + sep + QString::number(ratio)
+            + sep + QString::number(focused);
+    QPixmap key;
+    if (!QPixmapCache::find(id, &key)) {
+        key = QPixmap(at.size() * ratio);
+        key.setDevicePixelRatio(ratio);
+        key.fill(Qt::transparent);
+        QPainter keyPainter(&key);
+        keyPainter.setRenderHint(QPainter::Antialiasing);
+        paintKey(keyPainter, QRectF(QPointF(0, 0), rect.size()), place, u, focused);
+        keyPainter.end();
+        QPixmapCache::insert(id, key);
+    }
+    painter.drawPixmap(at.topLeft(), key);
 }
 
 void KeyMapDrawing::paintKey(QPainter &painter, const QRectF &rect, const KeyPlace &place, double u,

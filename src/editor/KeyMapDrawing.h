@@ -27,14 +27,17 @@ public:
     // The place at `point`, or -1.
     int placeAt(const QRectF &area, const QPointF &point) const;
 
-    // Draws it into `area`; `focus` is the place with the keyboard focus (-1 for none).
-    void paint(QPainter &painter, const QRectF &area, int focus = -1) const;
+    // Draws it into `area`; `focus` is the place with the keyboard focus (-1 for none). On
+    // screen the keys are drawn from pictures kept of them; elsewhere as drawings.
+    void paint(QPainter &painter, const QRectF &area, int focus = -1, bool onScreen = false) const;
 
     static QColor kindColour(Game::BindingKind kind);
     static QColor warningColour();
 
 private:
     double unit(const QRectF &area) const;
+    void paintKeyOnScreen(QPainter &painter, const QRectF &rect, const KeyPlace &place, double unit,
+                          bool focused) const;
     void paintKey(QPainter &painter, const QRectF &rect, const KeyPlace &place, double unit,
                   bool focused) const;
     void paintLegend(QPainter &painter, const QRectF &area, double unit) const;

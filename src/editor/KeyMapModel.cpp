@@ -111,11 +111,13 @@ void KeyMapModel::addBinding(const QString &key, const QTextBlock &last, int cou
     if (known == m_bindingOfLine.cend()) {
         if (m_bindingOfLine.size() > 4096)
             m_bindingOfLine.clear();
-        known = m_bindingOfLine.insert(lookup, bindingIn(text, key, m_version));
+        const QString binding = bindingIn(text, key, m_version);
+        known = m_bindingOfLine.insert(
+                lookup, {binding, Game::bindingKind(binding), Game::bindingLabel(binding)});
     }
-    use.binding = known.value();
-    use.kind = Game::bindingKind(use.binding);
-    use.label = Game::bindingLabel(use.binding);
+    use.binding = known->binding;
+    use.kind = known->kind;
+    use.label = known->label;
 }
 
 QString bindingIn(const QString &line, const QString &key, Game::Version version)

@@ -86,7 +86,13 @@ private:
     QHash<QString, KeyUse> m_uses;
     // The binding each line makes of a key, by the line's text and the key: a line whose text
     // did not change is not read again.
-    QHash<QString, QString> m_bindingOfLine;
+    struct Read
+    {
+        QString binding;
+        Game::BindingKind kind;
+        QString label;
+    };
+    QHash<QString, Read> m_bindingOfLine;
 };
 
 // The binding that `line` makes of `key` (canonical): its last bind of that key; empty if none.

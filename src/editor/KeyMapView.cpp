@@ -83,7 +83,7 @@ int KeyMapView::heightForWidth(int width) const
 void KeyMapView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    m_drawing.paint(painter, QRectF(rect()), hasFocus() ? m_focus : -1);
+    m_drawing.paint(painter, QRectF(rect()), hasFocus() ? m_focus : -1, true);
 }
 
 void KeyMapView::mouseMoveEvent(QMouseEvent *event)

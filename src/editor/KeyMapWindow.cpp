@@ -19,6 +19,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 KeyMapWindow::KeyMapWindow(ScriptCheck &check, QPlainTextEdit *editor, QWidget *parent)
     : QDialog(parent)
     , m_model(check)
@@ -104,6 +106,14 @@ void KeyMapWindow::refresh()
 
 void KeyMapWindow::fillList()
 {
+    // Most edits change no binding: the list is then left as it is.
+    QStringList rows;
+    for (const KeyUse &use : m_model.uses())
+        rows << use.accessibleText() + QString::number(use.count) + use.binding;
+    std::sort(rows.begin(), rows.end());
+    if (rows == m_listed)
+        return;
+    m_listed = rows;
     m_list->setUpdatesEnabled(false);
     m_list->setSortingEnabled(false);
     m_list->clear();

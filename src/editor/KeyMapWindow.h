@@ -3,6 +3,7 @@
 #include "editor/KeyMapModel.h"
 
 #include <QDialog>
+#include <QStringList>
 
 class Dialogs;
 class KeyMapView;
@@ -56,4 +57,5 @@ private:
     QTreeWidget *m_list;
     QLabel *m_hint;
     bool m_stale = true;
+    QStringList m_listed; // what the list shows, to tell whether it changed
 };
