@@ -20,6 +20,7 @@ public:
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
     QString openFileName(QWidget *, const FilePlaces &) override { return QString(); }
+    QString pictureFileName(QWidget *, const QString &) override { return QString(); }
     void information(QWidget *, const QString &, const QString &) override { ++informationCount; }
     bool confirm(QWidget *, const QString &, const QString &) override { return true; }
     void error(QWidget *, const QString &, const QString &text) override

@@ -5,6 +5,8 @@
 //   - Save of that script;
 //   - the script check in that script: a full check, colouring every line, and typing (each
 //     key's check and colours of the lines it changes, with the repaint);
+//   - the keyboard map in that script: reading its bindings and drawing it again after each
+//     key typed in the script view;
 //   - then, in a new script after it, key presses in a key field of the Controls step, each
 //     checked against the 1 MiB of script before it;
 //   - the check of one line of 256 KiB and of 1 MiB made of semicolons (LongLine.h).
@@ -19,6 +21,8 @@
 #include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
 #include "editor/FindDialog.h"
+#include "editor/KeyMapView.h"
+#include "editor/KeyMapWindow.h"
 #include "editor/ScriptCheck.h"
 #include "editor/ScriptHighlighter.h"
 #include "steps/keys/KeyField.h"
@@ -27,6 +31,7 @@
 #include "wizard/StartPage.h"
 #include "wizard/StepPage.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -150,6 +155,51 @@ void measureCheck(MainWindow &window)
     report("typing_keys", keys);
     report("typing_mean_ms", total / keys);
     report("typing_max_ms", slowest);
+}
+
+// The keyboard map open beside the 1 MiB script: after each key typed in the script view, the
+// map reads the script's bindings again and draws itself (a key typed after the key name of
+// a binding line changes a binding, every fifth key adds a line).
+void measureKeyMap(MainWindow &window)
+{
+    auto *show = window.findChild<QAction *>(QStringLiteral("KeyboardMap1"));
+    if (!show)
+        fail("there is no Keyboard Map command");
+    show->trigger();
+    auto *map = window.findChild<KeyMapWindow *>();
+    if (!map || !map->isVisible())
+        fail("the keyboard map does not show");
+    settle();
+    QPlainTextEdit *editor = window.editor();
+    QTextDocument *document = editor->document();
+    const int lines = document->blockCount();
+    double total = 0;
+    double slowest = 0;
+    const int keys = 40;
+    QElapsedTimer timer;
+    for (int i = 0; i < keys; ++i) {
+        QTextBlock block = document->findBlockByNumber(lines / 9 + i * (lines / 45));
+        while (block.isValid() && !block.text().startsWith(QLatin1String("bind ")))
+            block = block.next();
+        if (!block.isValid())
+            fail("no binding line to type in");
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + int(block.text().indexOf(QLatin1Char(' '), 5)));
+        editor->setTextCursor(cursor);
+        const bool lineBreak = i % 5 == 4;
+        typeKey(editor, lineBreak ? Qt::Key_Return : Qt::Key_X,
+                lineBreak ? QStringLiteral("\r") : QStringLiteral("x"));
+        // The map followed the key already; what it costs is timed again on its own.
+        timer.restart();
+        map->refresh();
+        map->view()->repaint();
+        const double ms = millisecondsSince(timer);
+        total += ms;
+        slowest = std::max(slowest, ms);
+    }
+    report("keymap_mean_ms", total / keys);
+    report("keymap_max_ms", slowest);
+    map->close();
 }
 
 // One press in a key field as the player makes it, in turn: F7, keypad 5 (which the Fire Teams
@@ -277,6 +327,8 @@ void run(BenchServices &fakes, const QString &folder)
     settle();
 
     measureCheck(*window);
+    settle();
+    measureKeyMap(*window);
     settle();
 
     // A new script goes on after the saved one: the key fields of the Controls step check each

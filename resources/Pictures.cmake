@@ -4,7 +4,7 @@
 # decodes nothing.
 set(TARVEX_PICTURES
     new:24x24 new_disabled:24x24 open:24x24 open_disabled:24x24 save:24x24 save_disabled:24x24
-    exit:24x24 exit_disabled:24x24
+    exit:24x24 exit_disabled:24x24 keymap:24x24 keymap_disabled:24x24
     toolbar_decoration:150x44 tarvex:64x64 banner:340x70)
 
 add_executable(tarvex_render_pictures ${PROJECT_SOURCE_DIR}/resources/render_pictures.cpp)

@@ -122,11 +122,20 @@ void CommandBars::createMenus(QMainWindow &window, const CommandRuns &runs)
     m_printSetup = addItem(file, "PrintSetup1", QStringLiteral("Print Setup"));
     m_print = addItem(file, "Print1", QStringLiteral("Print"), QKeySequence::Print);
     m_switched[Command::MenuPrint] = m_print;
+    addRunItem(file, "ExportKeyboardMap1", QStringLiteral("Export Keyboard Map..."),
+               runs.exportKeyboardMap);
     file->addSeparator();
     m_exit = addRunItem(file, "Exit1", QStringLiteral("Exit"), runs.exit,
                         standardKey(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
     createEditMenu(addMenu(bar, "Edit1", QStringLiteral("&Edit")), runs);
+
+    QMenu *view = addMenu(bar, "View1", QStringLiteral("&View"));
+    m_keyMap = addRunItem(view, "KeyboardMap1", QStringLiteral("Keyboard Map"), runs.keyboardMap,
+                          QKeySequence(Qt::CTRL | Qt::Key_M));
+    // Its tool bar button is captioned short.
+    m_keyMap->setIconText(QStringLiteral("Keys"));
+    m_keyMap->setToolTip(m_keyMap->iconText());
 }
 
 void CommandBars::createEditMenu(QMenu *edit, const CommandRuns &runs)
@@ -205,6 +214,9 @@ void CommandBars::createToolBar(QMainWindow &window, const CommandRuns &runs)
     m_switched[Command::ToolbarSave] = save;
     addToolButton(bar, save, "tbSave", QStringLiteral("Save the config file"),
                   QStringLiteral("save"));
+    addToolButton(bar, m_keyMap, "tbKeyMap",
+                  QStringLiteral("Show the keys the script binds on a map of the keyboard"),
+                  QStringLiteral("keymap"));
     addToolButton(bar, m_exit, "tbExit", QStringLiteral("Exit the program"),
                   QStringLiteral("exit"));
     auto *spacer = new QWidget;

@@ -21,6 +21,8 @@ struct CommandRuns
     std::function<void()> save;
     std::function<void()> exit;
     std::function<void()> checkScript;
+    std::function<void()> keyboardMap; // shows the keyboard map beside the window
+    std::function<void()> exportKeyboardMap;
     std::function<void()> about;
     std::function<void(WebLink)> openLink;
     // Fills Recent Scripts each time it opens.
@@ -61,6 +63,7 @@ private:
     std::map<Command, QAction *> m_switched;
     QAction *m_open = nullptr;
     QAction *m_exit = nullptr;
+    QAction *m_keyMap = nullptr;
     // The script view's commands.
     QAction *m_printSetup = nullptr;
     QAction *m_print = nullptr;

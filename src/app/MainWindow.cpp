@@ -2,11 +2,13 @@
 
 #include "app/AboutDialog.h"
 #include "app/Application.h"
+#include "app/KeyMapShell.h"
 #include "app/ScriptFiles.h"
 #include "app/StepScreens.h"
 #include "app/WindowWatchers.h"
 #include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
+#include "editor/KeyMapWindow.h"
 #include "widgets/Background.h"
 #include "widgets/HintLine.h"
 #include "widgets/Pictures.h"
@@ -81,7 +83,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_tools = new EditorTools(m_editor, m_bars->linePanel, m_bars->positionPanel, m_services, this);
     m_bars->connectEditor(m_editor, *m_tools);
     // The key fields of the screens look up the keys the script binds in the script's check.
-    addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
+    m_keys = addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
     m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard);
     setAcceptDrops(true);
 
@@ -126,6 +128,14 @@ CommandRuns MainWindow::commandRuns()
     };
     runs.checkScript = [this] {
         m_checkTools->showProblems();
+    };
+    runs.keyboardMap = [this] {
+        keyMapWindow(*this, *m_keys, m_services)->showBeside();
+    };
+    runs.exportKeyboardMap = [this] {
+        KeyMapWindow *map = keyMapWindow(*this, *m_keys, m_services);
+        map->showBeside();
+        map->exportMap(*m_services.dialogs);
     };
     runs.about = [this] {
         showAbout();

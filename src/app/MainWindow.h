@@ -14,6 +14,7 @@ class QPlainTextEdit;
 class QTimer;
 class CheckTools;
 class EditorTools;
+class KeyCheck;
 class ScriptBuffer;
 class ScriptFiles;
 class StartPage;
@@ -77,6 +78,7 @@ private:
     EditorTools *m_tools = nullptr;
     CheckTools *m_checkTools = nullptr;
     ScriptFiles *m_files = nullptr;
+    KeyCheck *m_keys = nullptr; // the key fields' check, which the keyboard map follows
     std::unique_ptr<CommandBars> m_bars;
     QTimer *m_clockTimer = nullptr;
     bool m_scriptViewStyled = false;

@@ -14,7 +14,7 @@
 #include "wizard/Steps.h"
 #include "wizard/Wizard.h"
 
-void addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QWidget *area)
+KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QWidget *area)
 {
     // The screens with key fields share one check of their keys. It goes before the screens,
     // which are built later as children of the same area, and so goes away before them.
@@ -32,4 +32,5 @@ void addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QW
     wizard.setScreen(7, [area] { return new SystemPage(area); });
     wizard.setScreen(8, [area] { return new ServerPage(area); });
     wizard.setScreen(9, [keys, area] { return new MiscPage(*keys, area); });
+    return keys;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class KeyCheck;
 class QWidget;
 class ScriptBuffer;
 class ScriptCheck;
@@ -7,5 +8,6 @@ class Wizard;
 
 // Gives the wizard the screens it shows: the start screen and the screen of each option step,
 // built in the window's client area. Their key fields look up the keys the script binds in
-// `check`, the check of the script view.
-void addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QWidget *clientArea);
+// `check`, the check of the script view; returns the check of the key fields.
+KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check,
+                         QWidget *clientArea);

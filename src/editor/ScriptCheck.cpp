@@ -1,5 +1,7 @@
 #include "editor/ScriptCheck.h"
 
+#include "game/RunBindings.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QHash>
 #include <QSet>
@@ -47,6 +49,7 @@ using KeyBindings = std::set<BindingRef, ByPlace>;
 struct CheckIndex
 {
     std::unordered_map<QString, KeyBindings> bindings; // by canonical key
+    std::unordered_map<QString, KeyBindings> runBindings; // keys values bind when they run
     QHash<QString, int> vstrCount; // by folded name: how often the script runs it
     QHash<QString, QSet<LineRecord *>> newVariables; // by folded name: the lines that set it
     // What changed since the last edit was read: keys bound or unbound, names whose vstr count
@@ -64,21 +67,18 @@ namespace {
 class LineRecord : public QTextBlockUserData
 {
 public:
-    LineRecord(std::shared_ptr<CheckIndex> index, const QTextBlock &block, Game::LineCheck check)
+    LineRecord(std::shared_ptr<CheckIndex> index, const QTextBlock &block, Game::LineCheck check,
+               QVector<Game::RunBinding> runs)
         : index(std::move(index))
         , block(block)
         , check(std::move(check))
+        , runs(std::move(runs))
     {
         CheckIndex &x = *this->index;
-        for (int i = 0; i < this->check.bindings.size(); ++i) {
-            const QString &key = this->check.bindings[i].key;
-            KeyBindings &keyBindings = x.bindings[key];
-            // Lines read in the order of the script go to the end at once.
-            places.append({&keyBindings,
-                           keyBindings.emplace_hint(keyBindings.end(), BindingRef {this, i})});
-            if (x.tracking)
-                x.touchedKeys.insert(key);
-        }
+        for (int i = 0; i < this->check.bindings.size(); ++i)
+            places.append(enter(x.bindings, this->check.bindings[i].key, i));
+        for (int i = 0; i < this->runs.size(); ++i)
+            runPlaces.append(enter(x.runBindings, this->runs[i].key, i));
         for (const QString &name : qAsConst(this->check.vstrNames)) {
             if (++x.vstrCount[name] == 1 && x.tracking)
                 x.touchedNames.insert(name);
@@ -95,6 +95,10 @@ public:
         for (int i = 0; i < places.size(); ++i) {
             x.touchedKeys.insert(check.bindings[i].key);
             places[i].bindings->erase(places[i].at);
+        }
+        for (int i = 0; i < runPlaces.size(); ++i) {
+            x.touchedKeys.insert(runs[i].key);
+            runPlaces[i].bindings->erase(runPlaces[i].at);
         }
         for (const QString &name : qAsConst(check.vstrNames)) {
             const auto count = x.vstrCount.find(name);
@@ -119,10 +123,23 @@ public:
         KeyBindings::iterator at;
     };
 
+    // Enters a binding of `key`, the line's `order`th, into one of the indexes by key.
+    Place enter(std::unordered_map<QString, KeyBindings> &keys, const QString &key, int order)
+    {
+        KeyBindings &keyBindings = keys[key];
+        if (index->tracking)
+            index->touchedKeys.insert(key);
+        // Lines read in the order of the script go to the end at once.
+        return {&keyBindings,
+                keyBindings.emplace_hint(keyBindings.end(), BindingRef {this, order})};
+    }
+
     std::shared_ptr<CheckIndex> index;
     QTextBlock block;
     Game::LineCheck check;
+    QVector<Game::RunBinding> runs; // the keys its values bind when they run
     QVector<Place> places; // one per binding of the line
+    QVector<Place> runPlaces; // one per run binding
 };
 
 int lineOf(const BindingRef &ref)
@@ -164,6 +181,8 @@ void ScriptCheck::setVersion(Game::Version version)
 {
     m_version = version;
     readAll();
+    // Every line may read otherwise now: those who follow the check look again.
+    emit checked({});
 }
 
 void ScriptCheck::readAll()
@@ -181,7 +200,9 @@ void ScriptCheck::read(QTextBlock block)
 {
     // The old record leaves the indexes before the new one takes its place there.
     block.setUserData(nullptr);
-    block.setUserData(new LineRecord(m_index, block, Game::checkLine(block.text(), m_version)));
+    const QString text = block.text();
+    block.setUserData(new LineRecord(m_index, block, Game::checkLine(text, m_version),
+                                     Game::keysBoundWhenRun(text, m_version)));
 }
 
 void ScriptCheck::onContentsChange(int position, int, int added)
@@ -277,4 +298,34 @@ QTextBlock ScriptCheck::firstBinding(const QString &key,
             return binding.line->block;
     }
     return QTextBlock();
+}
+
+ScriptCheck::KeyLines ScriptCheck::bindings(const QString &key) const
+{
+    const auto keyBindings = m_index->bindings.find(key);
+    if (keyBindings == m_index->bindings.end() || keyBindings->second.empty())
+        return {};
+    const KeyBindings &all = keyBindings->second;
+    return {all.begin()->line->block, all.rbegin()->line->block, int(all.size())};
+}
+
+QStringList ScriptCheck::boundKeys(bool whenRun) const
+{
+    QStringList keys;
+    for (const auto &[key, lines] : whenRun ? m_index->runBindings : m_index->bindings) {
+        if (!lines.empty())
+            keys << key;
+    }
+    return keys;
+}
+
+QTextBlock ScriptCheck::firstRunBinding(const QString &key, Game::RunBinding *binding) const
+{
+    const auto keyBindings = m_index->runBindings.find(key);
+    if (keyBindings == m_index->runBindings.end() || keyBindings->second.empty())
+        return QTextBlock();
+    const BindingRef &first = *keyBindings->second.begin();
+    if (binding)
+        *binding = first.line->runs[first.order];
+    return first.line->block;
 }

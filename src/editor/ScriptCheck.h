@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/LineCheck.h"
+#include "game/RunBindings.h"
 
 #include <QObject>
 #include <QTextBlock>
@@ -49,6 +50,23 @@ public:
     // Game::canonicalKey) and that `wanted` accepts; an invalid block when there is none.
     QTextBlock firstBinding(const QString &key,
                             const std::function<bool(const QTextBlock &)> &wanted) const;
+
+    // The lines that bind `key`: the first and the last (whose binding the game keeps) in the
+    // order of the script, and how many bindings there are; none when the script binds no such
+    // key.
+    struct KeyLines
+    {
+        QTextBlock first;
+        QTextBlock last;
+        int count = 0;
+    };
+    KeyLines bindings(const QString &key) const;
+    // Every key the script binds, or (`whenRun`) that the values it sets bind or unbind when
+    // they run; in no particular order.
+    QStringList boundKeys(bool whenRun = false) const;
+    // The first line whose values bind or unbind `key` when they run, and that binding; an
+    // invalid block when there is none.
+    QTextBlock firstRunBinding(const QString &key, Game::RunBinding *binding = nullptr) const;
 
 signals:
     // After the lines of an edit were read again: `others` are lines outside the edit whose

@@ -78,6 +78,25 @@ public:
         return chosenFile(dialog);
     }
 
+    QString pictureFileName(QWidget *parent, const QString &suggested) override
+    {
+        QFileDialog dialog(parent);
+        dialog.setObjectName(QStringLiteral("PictureDialog"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        const QString png = QStringLiteral("PNG image (*.png)");
+        const QString svg = QStringLiteral("SVG drawing (*.svg)");
+        dialog.setNameFilters({png, svg});
+        dialog.setDefaultSuffix(QStringLiteral("png"));
+        // The filter chosen gives a name typed without an extension its extension.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, svg](const QString &filter) {
+                             dialog.setDefaultSuffix(filter == svg ? QStringLiteral("svg")
+                                                                   : QStringLiteral("png"));
+                         });
+        dialog.selectFile(suggested);
+        return chosenFile(dialog);
+    }
+
     void information(QWidget *parent, const QString &caption, const QString &text) override
     {
         QMessageBox::information(parent, caption, forDisplay(text));

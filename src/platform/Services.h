@@ -33,6 +33,10 @@ public:
     // The open dialog for scripts: an existing "*.CFG" file. Returns the chosen path, or an
     // empty string when cancelled.
     virtual QString openFileName(QWidget *parent, const FilePlaces &places) = 0;
+    // The save dialog for pictures: a PNG image or an SVG drawing, the kind chosen by the
+    // filter, which also gives a name without an extension its extension. Offers `suggested`;
+    // returns the chosen path, or an empty string when cancelled.
+    virtual QString pictureFileName(QWidget *parent, const QString &suggested) = 0;
     // Modal message boxes. confirm() has OK (the default) and Cancel; true means OK.
     virtual void information(QWidget *parent, const QString &caption, const QString &text) = 0;
     virtual bool confirm(QWidget *parent, const QString &caption, const QString &text) = 0;

@@ -73,7 +73,7 @@ private slots:
         QStringList titles;
         for (QAction *menu : h.window().menuBar()->actions())
             titles << menu->text();
-        QCOMPARE(titles, (QStringList {"&File", "&Edit", "Help", "More"}));
+        QCOMPARE(titles, (QStringList {"&File", "&Edit", "&View", "Help", "More"}));
         auto items = [&](const char *menu) {
             QStringList texts;
             for (QAction *a : h.find<QMenu>(QLatin1String(menu))->actions())
@@ -82,7 +82,10 @@ private slots:
         };
         QCOMPARE(items("File1"),
                  (QStringList {"New CFG", "Open...", "Save CFG", "Recent Scripts", "-",
-                               "Print Setup", "Print", "-", "Exit"}));
+                               "Print Setup", "Print", "Export Keyboard Map...", "-", "Exit"}));
+        QCOMPARE(items("View1"), (QStringList {"Keyboard Map"}));
+        QCOMPARE(h.find<QAction>(QStringLiteral("KeyboardMap1"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+M")));
         QCOMPARE(items("Edit1"),
                  (QStringList {"Undo", "-", "Cut", "Copy", "Paste", "-", "Find", "Find Next ", "-",
                                "Check Script"}));
@@ -158,12 +161,13 @@ private slots:
     void toolBar()
     {
         Harness h;
-        const char *names[] = {"tbNew", "tbOpen", "tbSave", "tbExit"};
-        const QString captions[] = {"New", "Open", "Save", "Exit"};
-        const QString hints[] = {"Create a new config file", "Open a config file",
-                                 "Save the config file", "Exit the program"};
+        const char *names[] = {"tbNew", "tbOpen", "tbSave", "tbKeyMap", "tbExit"};
+        const QString captions[] = {"New", "Open", "Save", "Keys", "Exit"};
+        const QString hints[]
+                = {"Create a new config file", "Open a config file", "Save the config file",
+                   "Show the keys the script binds on a map of the keyboard", "Exit the program"};
         QWidget *previous = nullptr;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 5; ++i) {
             auto *button = h.find<QToolButton>(QLatin1String(names[i]));
             QCOMPARE(button->text(), captions[i]);
             QCOMPARE(button->statusTip(), hints[i]);

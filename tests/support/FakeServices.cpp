@@ -13,6 +13,12 @@ QString FakeDialogs::openFileName(QWidget *, const FilePlaces &places)
     return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
 }
 
+QString FakeDialogs::pictureFileName(QWidget *, const QString &suggested)
+{
+    pictureSuggestions << suggested;
+    return pictureAnswers.isEmpty() ? QString() : pictureAnswers.takeFirst();
+}
+
 void FakeDialogs::information(QWidget *, const QString &caption, const QString &text)
 {
     messages << ShownMessage {ShownMessage::Information, caption, text};

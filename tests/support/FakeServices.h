@@ -31,6 +31,9 @@ public:
     // The answers the open dialog gives, in turn, as the save dialog's; and what it was offered.
     QStringList openAnswers;
     QList<FilePlaces> openPlaces;
+    // The answers the picture dialog gives, in turn, and the names it was offered.
+    QStringList pictureAnswers;
+    QStringList pictureSuggestions;
     // The answers to confirmations, in turn; when none is queued the answer is Cancel.
     QList<bool> confirmAnswers;
     QList<ShownMessage> messages;
@@ -41,6 +44,7 @@ public:
     QString saveFileName(QWidget *parent, const QString &suggested,
                          const FilePlaces &places) override;
     QString openFileName(QWidget *parent, const FilePlaces &places) override;
+    QString pictureFileName(QWidget *parent, const QString &suggested) override;
     void information(QWidget *parent, const QString &caption, const QString &text) override;
     bool confirm(QWidget *parent, const QString &caption, const QString &text) override;
     void error(QWidget *parent, const QString &caption, const QString &text) override;

@@ -89,6 +89,7 @@ void KeyCheck::recheck(int step)
         }
         m_rows[index].field->showProblem(problem);
     }
+    emit rechecked(step);
 }
 
 bool KeyCheck::written(const Row &row) const
@@ -118,7 +119,19 @@ QString KeyCheck::problemOf(int index, const QString &key) const
     if (key.isEmpty())
         return QString();
     const QTextBlock other = otherBinding(key, lineOf(row));
-    return other.isValid() ? describe(typed, other) : QString();
+    return other.isValid() ? describe(typed, other) : takenWhenRun(typed, key);
+}
+
+// A value of the script that binds the key when it runs takes it from this row then.
+QString KeyCheck::takenWhenRun(const QString &typed, const QString &key) const
+{
+    Game::RunBinding binding;
+    const QTextBlock line = m_script.firstRunBinding(key, &binding);
+    if (!line.isValid())
+        return QString();
+    return QStringLiteral("%1 is taken by the script %2 when it runs (line %3)")
+            .arg(typed, binding.variable)
+            .arg(line.blockNumber() + 1);
 }
 
 // The first line of the script that binds `key` otherwise than `line` does: the same line

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/KeyMapModel.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -21,7 +23,10 @@ class ScriptCheck;
 // The keys the script binds are those the script view's check finds, in its index of the
 // script's bindings, which every change of the script keeps up to date: a key press looks its
 // key up there, whatever the script's size.
-class KeyCheck : public QObject
+//
+// For the keyboard map it tells the keys the shown screen's written rows bind, and puts a key
+// into the field that has the focus.
+class KeyCheck : public QObject, public KeyMapSource
 {
     Q_OBJECT
 public:
@@ -35,9 +40,17 @@ public:
     // The same for a field whose command is always the same.
     void add(int step, KeyField *field, QAbstractButton *enable, const QString &command);
 
+    QVector<ScreenKey> screenKeys() const override;
+    int stepOfLine(const QString &line) const override;
+    bool putKey(const QString &key) override;
+
 public slots:
     // Checks the fields of the screen of `step` again.
     void recheck(int step);
+
+signals:
+    // The fields of the screen of `step` were checked again: a key or a row changed.
+    void rechecked(int step);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -62,6 +75,7 @@ private:
     QTextBlock otherBinding(const QString &key, const QString &line) const;
     QString describe(const QString &key, const QTextBlock &line) const;
     QString describe(const QString &key, const Row &other) const;
+    QString takenWhenRun(const QString &typed, const QString &key) const;
 
     void noteWriters(int position, int added);
     void scriptChecked();
