@@ -13,6 +13,7 @@
 class QPlainTextEdit;
 class QTimer;
 class CheckTools;
+class CrashRecovery;
 class EditorTools;
 class ScriptBuffer;
 class ScriptFiles;
@@ -42,6 +43,8 @@ public:
     StepPage *stepPage(int step) const;
     // Builds every screen now.
     void buildAllScreens();
+    // At start: offers back the work of copies closed without saving.
+    void offerRecovery();
 
 public slots:
     // New from the tool bar (Trigger::ToolbarNew) or from the File menu (Trigger::MenuNew):
@@ -77,6 +80,7 @@ private:
     EditorTools *m_tools = nullptr;
     CheckTools *m_checkTools = nullptr;
     ScriptFiles *m_files = nullptr;
+    CrashRecovery *m_recovery = nullptr;
     std::unique_ptr<CommandBars> m_bars;
     QTimer *m_clockTimer = nullptr;
     bool m_scriptViewStyled = false;
