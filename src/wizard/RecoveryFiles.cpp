@@ -48,8 +48,10 @@ QString RecoveryFiles::folder()
 {
     if (!folderOverride().isEmpty())
         return folderOverride();
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-            + QStringLiteral("/recovery");
+    // The program's data folder under the names its settings use: the application name holds
+    // the version, and a later version must find the files an earlier one left.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
+            + QCoreApplication::organizationName() + QStringLiteral("/tarvex/recovery");
 }
 
 void RecoveryFiles::setFolder(const QString &path)

@@ -20,7 +20,8 @@ public:
     RecoveryFiles(const RecoveryFiles &) = delete;
     RecoveryFiles &operator=(const RecoveryFiles &) = delete;
 
-    // The folder of the recovery files: "recovery" in the program's data folder.
+    // The folder of the recovery files: "Tarvex/tarvex/recovery" in the user's data folder
+    // (~/.local/share on Linux), the same for every version of the program.
     static QString folder();
     // Puts the recovery files of this program in `path` instead (a test's own folder).
     static void setFolder(const QString &path);

@@ -112,6 +112,16 @@ QStringList seen(Harness &h)
     return out;
 }
 
+QStringList questions(Harness &h)
+{
+    QStringList texts;
+    for (const ShownMessage &message : h.fakes.dialogs.messages) {
+        if (message.kind == ShownMessage::Question)
+            texts << message.caption + QStringLiteral(": ") + message.text;
+    }
+    return texts;
+}
+
 int recoveryFiles()
 {
     return QDir(RecoveryFiles::folder()).entryList({QStringLiteral("*.recovery")}).size();
@@ -126,6 +136,7 @@ class RecoveryTest : public QObject
 private slots:
     void init()
     {
+        QLocale::setDefault(QLocale::system());
         QDir(RecoveryFiles::folder()).removeRecursively();
         QVERIFY(m_files.isValid());
     }
@@ -180,6 +191,184 @@ private slots:
             perform(h, list[i], saveAs);
         QCOMPARE(Harness::readFile(saveAs + QStringLiteral("2")), m_whole);
     }
+
+    // The question names when and what was left; the newest comes first, and once one is
+    // restored the others wait for the next start. Restored work counts as unsaved.
+    void question()
+    {
+        const QString mine = m_files.filePath(QStringLiteral("mine.cfg"));
+        {
+            Harness h;
+            h.startRun();
+        }
+        {
+            Harness h;
+            h.fakes.clock.time = QDateTime(QDate(2026, 12, 8), QTime(9, 30, 15));
+            h.goToStep(10);
+            h.fakes.dialogs.saveAnswers << mine;
+            h.click(QStringLiteral("tbSave"));
+            typeLine(h, QStringLiteral("say later"));
+            pause(h);
+        }
+        // The date and time as the player's locale writes them.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Harness h;
+        h.window().offerRecovery();
+        QCOMPARE(questions(h),
+                 QStringList {QStringLiteral(
+                         "Tarvex 1.0: Tarvex was closed on 12/8/26, 9:30 AM without saving "
+                         "\"mine.cfg\". Restore it?")});
+        const QList<QStringList> buttons
+                = {{QStringLiteral("&Restore"), QStringLiteral("&Discard")}};
+        QCOMPARE(h.fakes.dialogs.askButtons, buttons);
+        QVERIFY(h.lines().contains(QStringLiteral("say later")));
+        h.window().scriptFiles().updateTitle();
+        QCOMPARE(h.window().windowTitle(), QStringLiteral("mine.cfg[*] - Tarvex v3"));
+        QVERIFY(h.window().isWindowModified());
+        QVERIFY(!h.window().close());
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(recoveryFiles(), 2);
+
+        // The other one, next time; Discard removes it.
+        Harness next;
+        next.fakes.dialogs.askAnswers << false;
+        next.window().offerRecovery();
+        QCOMPARE(questions(next),
+                 QStringList {QStringLiteral(
+                         "Tarvex 1.0: Tarvex was closed on 12/7/26, 2:05 PM without saving "
+                         "\"a new script\". Restore it?")});
+        QCOMPARE(recoveryFiles(), 1);
+        Layer shown;
+        QVERIFY(!next.visibleLayer(&shown));
+    }
+
+    // A file that cannot be read is set aside and reported once; the start goes on.
+    void brokenFiles()
+    {
+        const QString folder = RecoveryFiles::folder() + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(folder));
+        Harness::writeFile(folder + QStringLiteral("cut.recovery"),
+                           Harness::data(QStringLiteral("recovery_v1.recovery")).chopped(7));
+        Harness::writeFile(folder + QStringLiteral("later.recovery"),
+                           "Tarvex recovery 2\nend 0\n\n");
+        {
+            Harness h;
+            h.window().offerRecovery();
+            QStringList shown;
+            for (const ShownMessage &message : h.fakes.dialogs.messages)
+                shown << message.caption + QStringLiteral(": ") + message.text;
+            const QString path = QDir::toNativeSeparators(folder);
+            QCOMPARE(shown,
+                     (QStringList {
+                             QStringLiteral(
+                                     "Tarvex 1.0: The recovery file %1cut.recovery could not be "
+                                     "read: it was cut short. It was kept as %1cut.recovery.bad.")
+                                     .arg(path),
+                             QStringLiteral(
+                                     "Tarvex 1.0: The recovery file %1later.recovery could not be "
+                                     "read: it was written by a newer version of Tarvex. It was "
+                                     "kept as %1later.recovery.bad.")
+                                     .arg(path)}));
+            Layer top;
+            QVERIFY(!h.visibleLayer(&top));
+            h.startRun();
+            QVERIFY(h.visibleLayer(&top));
+            QCOMPARE(top, Layer::Controls);
+        }
+        Harness h;
+        h.window().offerRecovery();
+        QCOMPARE(h.fakes.dialogs.messages.size(), 1); // the run just dropped
+        QCOMPARE(h.fakes.dialogs.messages[0].kind, ShownMessage::Question);
+    }
+
+    // The file goes when the work is safe or given up, and only then.
+    void fileGoesWhenWorkIsSafe()
+    {
+        Harness h;
+        h.goToStep(3);
+        QCOMPARE(recoveryFiles(), 1);
+        h.nextUntil(10, 3);
+        h.fakes.dialogs.saveAnswers << m_files.filePath(QStringLiteral("safe.cfg"));
+        h.click(QStringLiteral("tbSave"));
+        QCOMPARE(recoveryFiles(), 0);
+        // New after a save: nothing to keep until the new run writes.
+        h.click(QStringLiteral("tbNew"));
+        QCOMPARE(recoveryFiles(), 0);
+        h.click(QStringLiteral("SpeedButton1"));
+        QCOMPARE(recoveryFiles(), 1);
+        // Exit, refused and then allowed.
+        QVERIFY(!h.window().close());
+        QCOMPARE(recoveryFiles(), 1);
+        h.fakes.dialogs.confirmAnswers << true;
+        QVERIFY(h.window().close());
+        QCOMPARE(recoveryFiles(), 0);
+    }
+
+    // An edit undone before Exit leaves nothing unsaved: Exit asks nothing and the file goes.
+    void normalExitAfterUndo()
+    {
+        const QString path
+                = Harness::writeFile(m_files.filePath(QStringLiteral("open.cfg")), "say hi\r\n");
+        Harness h;
+        h.fakes.dialogs.openAnswers << path;
+        h.click(QStringLiteral("tbOpen"));
+        typeLine(h, QStringLiteral("say more"));
+        pause(h);
+        QCOMPARE(recoveryFiles(), 1);
+        for (int i = 0; i < 3 && h.text() != QLatin1String("say hi\r\n"); ++i)
+            QTest::keyClick(h.window().editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h.text(), QStringLiteral("say hi\r\n"));
+        QVERIFY(h.window().close());
+        QCOMPARE(h.fakes.dialogs.messages.size(), 0);
+        QCOMPARE(recoveryFiles(), 0);
+    }
+
+#ifdef TARVEX_RECOVERY_CHILD
+    // A program killed on step 5 is offered back and, finished, writes the default script.
+    void killedProgram()
+    {
+        QProcess child;
+        child.start(QStringLiteral(TARVEX_RECOVERY_CHILD),
+                    {RecoveryFiles::folder(), QStringLiteral("5"), QStringLiteral("abort")});
+        QVERIFY(child.waitForFinished(120000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(child.readAllStandardOutput(), QByteArray("ready\n"));
+        Harness h;
+        h.window().offerRecovery();
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 1);
+        Layer top;
+        QVERIFY(h.visibleLayer(&top));
+        QCOMPARE(top, Layer::Game);
+        h.nextUntil(10, 5);
+        const QString saved = m_files.filePath(QStringLiteral("killed.cfg"));
+        h.fakes.dialogs.saveAnswers << saved;
+        h.click(QStringLiteral("tbSave"));
+        QCOMPARE(Harness::readFile(saved), Harness::data(QStringLiteral("default_s1.cfg")));
+    }
+
+    // Copies running at the same time keep separate files and never offer each other's.
+    void runningCopies()
+    {
+        QProcess child;
+        child.start(QStringLiteral(TARVEX_RECOVERY_CHILD),
+                    {RecoveryFiles::folder(), QStringLiteral("3"), QStringLiteral("wait")});
+        QVERIFY(child.waitForReadyRead(120000));
+        Harness h;
+        h.window().offerRecovery();
+        QCOMPARE(h.fakes.dialogs.messages.size(), 0);
+        h.goToStep(2);
+        QCOMPARE(recoveryFiles(), 2);
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        Harness other;
+        other.window().offerRecovery();
+        QCOMPARE(other.fakes.dialogs.count(ShownMessage::Question), 1);
+        Layer top;
+        QVERIFY(other.visibleLayer(&top));
+        QCOMPARE(top, Layer::Scripts1);
+        QCOMPARE(recoveryFiles(), 2); // the first window's and the second's own
+    }
+#endif
 
 private:
     QTemporaryDir m_files;
