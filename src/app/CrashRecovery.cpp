@@ -37,8 +37,8 @@ void CrashRecovery::keep()
     state.written = m_services.clock->now();
     state.fileName = m_files.path();
     const QString failure = m_recoveryFiles.write(Recovery::encode(state));
-    // The work itself is untouched: the player learns of it only when it is needed, and a
-    // message box at every Next would be worse than a recovery file a few steps old.
+    // The work itself is untouched, and a message box at every Next would be worse than no
+    // recovery file.
     if (!failure.isEmpty())
         qWarning("the recovery file could not be written: %s", qPrintable(failure));
 }
@@ -94,6 +94,7 @@ void CrashRecovery::offerLeftWork()
             m_files.restore(work.state.fileName);
             // This copy's file holds the work before the old one goes.
             keep();
+            m_recoveryFiles.flush();
             restored = true;
         }
         m_recoveryFiles.discard(work.path);

@@ -32,6 +32,8 @@ public:
     void afterNew();
     // The work is safe in its file or given up: the recovery file goes.
     void drop();
+    // Waits until the recovery file is as last asked (written or removed).
+    void flush() { m_recoveryFiles.flush(); }
 
     // The pause after the last edit in the script view before the work is written.
     static constexpr int editPause = 2000;

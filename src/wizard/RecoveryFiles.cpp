@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -40,8 +41,13 @@ QString setAside(const QString &path)
 
 } // namespace
 
-RecoveryFiles::RecoveryFiles() = default;
+RecoveryFiles::RecoveryFiles()
+    : m_writer(std::make_unique<QThreadPool>())
+{
+    m_writer->setMaxThreadCount(1);
+}
 
+// The writer finishes what it was asked before the lock is let go.
 RecoveryFiles::~RecoveryFiles() = default;
 
 QString RecoveryFiles::folder()
@@ -86,16 +92,24 @@ QString RecoveryFiles::write(const QByteArray &bytes)
     if (!m_lock && !lockOwnFile())
         return QStringLiteral("The folder %1 cannot be written to")
                 .arg(QDir::toNativeSeparators(folder()));
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
+    m_writer->start([path = m_path, bytes] {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            qWarning("the recovery file %s could not be written: %s", qPrintable(path),
+                     qPrintable(file.errorString()));
+    });
     return QString();
 }
 
 void RecoveryFiles::remove()
 {
     if (!m_path.isEmpty())
-        QFile::remove(m_path);
+        m_writer->start([path = m_path] { QFile::remove(path); });
+}
+
+void RecoveryFiles::flush()
+{
+    m_writer->waitForDone();
 }
 
 QList<RecoveryFiles::Left> RecoveryFiles::claimLeft(QStringList *problems)

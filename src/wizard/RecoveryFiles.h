@@ -8,6 +8,7 @@
 #include <memory>
 
 class QLockFile;
+class QThreadPool;
 
 // The recovery files in the program's data folder. Each running copy of the program writes its
 // own file, locked for as long as it runs, so that two copies never share one; a file whose lock
@@ -27,10 +28,15 @@ public:
     static void setFolder(const QString &path);
 
     // Replaces this copy's file by `bytes` as a whole: a reader finds the old file or the new
-    // one, never a part. Returns why it could not be written; empty when it was.
+    // one, never a part. The file is written on a thread of its own, so that waiting for the
+    // disk is never felt; writes and removals take effect in the order they were asked for.
+    // Returns why the file cannot be written (its folder); a failure of the write itself is
+    // logged, and the file keeps its last contents.
     QString write(const QByteArray &bytes);
     // Removes this copy's file (the work is safe, or given up); it comes back at the next write.
     void remove();
+    // Waits until every write and removal asked for has taken effect.
+    void flush();
     // This copy's file; empty before its first write.
     QString path() const { return m_path; }
 
@@ -54,4 +60,6 @@ private:
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
     std::map<QString, std::unique_ptr<QLockFile>> m_claims;
+    // One thread: the file's writes and removal in turn. Gone before the lock is let go.
+    std::unique_ptr<QThreadPool> m_writer;
 };

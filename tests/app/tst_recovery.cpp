@@ -122,8 +122,11 @@ QStringList questions(Harness &h)
     return texts;
 }
 
-int recoveryFiles()
+// The recovery files in the folder, once the running windows' writes are done.
+int recoveryFiles(std::initializer_list<Harness *> running = {})
 {
+    for (Harness *h : running)
+        h->window().findChild<CrashRecovery *>()->flush();
     return QDir(RecoveryFiles::folder()).entryList({QStringLiteral("*.recovery")}).size();
 }
 
@@ -227,7 +230,7 @@ private slots:
         QVERIFY(h.window().isWindowModified());
         QVERIFY(!h.window().close());
         QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
-        QCOMPARE(recoveryFiles(), 2);
+        QCOMPARE(recoveryFiles({&h}), 2);
 
         // The other one, next time; Discard removes it.
         Harness next;
@@ -237,7 +240,7 @@ private slots:
                  QStringList {QStringLiteral(
                          "Tarvex 1.0: Tarvex was closed on 12/7/26, 2:05 PM without saving "
                          "\"a new script\". Restore it?")});
-        QCOMPARE(recoveryFiles(), 1);
+        QCOMPARE(recoveryFiles({&h}), 1);
         Layer shown;
         QVERIFY(!next.visibleLayer(&shown));
     }
@@ -286,22 +289,22 @@ private slots:
     {
         Harness h;
         h.goToStep(3);
-        QCOMPARE(recoveryFiles(), 1);
+        QCOMPARE(recoveryFiles({&h}), 1);
         h.nextUntil(10, 3);
         h.fakes.dialogs.saveAnswers << m_files.filePath(QStringLiteral("safe.cfg"));
         h.click(QStringLiteral("tbSave"));
-        QCOMPARE(recoveryFiles(), 0);
+        QCOMPARE(recoveryFiles({&h}), 0);
         // New after a save: nothing to keep until the new run writes.
         h.click(QStringLiteral("tbNew"));
-        QCOMPARE(recoveryFiles(), 0);
+        QCOMPARE(recoveryFiles({&h}), 0);
         h.click(QStringLiteral("SpeedButton1"));
-        QCOMPARE(recoveryFiles(), 1);
+        QCOMPARE(recoveryFiles({&h}), 1);
         // Exit, refused and then allowed.
         QVERIFY(!h.window().close());
-        QCOMPARE(recoveryFiles(), 1);
+        QCOMPARE(recoveryFiles({&h}), 1);
         h.fakes.dialogs.confirmAnswers << true;
         QVERIFY(h.window().close());
-        QCOMPARE(recoveryFiles(), 0);
+        QCOMPARE(recoveryFiles({&h}), 0);
     }
 
     // An edit undone before Exit leaves nothing unsaved: Exit asks nothing and the file goes.
@@ -314,13 +317,13 @@ private slots:
         h.click(QStringLiteral("tbOpen"));
         typeLine(h, QStringLiteral("say more"));
         pause(h);
-        QCOMPARE(recoveryFiles(), 1);
+        QCOMPARE(recoveryFiles({&h}), 1);
         for (int i = 0; i < 3 && h.text() != QLatin1String("say hi\r\n"); ++i)
             QTest::keyClick(h.window().editor(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(h.text(), QStringLiteral("say hi\r\n"));
         QVERIFY(h.window().close());
         QCOMPARE(h.fakes.dialogs.messages.size(), 0);
-        QCOMPARE(recoveryFiles(), 0);
+        QCOMPARE(recoveryFiles({&h}), 0);
     }
 
 #ifdef TARVEX_RECOVERY_CHILD
@@ -357,7 +360,7 @@ private slots:
         h.window().offerRecovery();
         QCOMPARE(h.fakes.dialogs.messages.size(), 0);
         h.goToStep(2);
-        QCOMPARE(recoveryFiles(), 2);
+        QCOMPARE(recoveryFiles({&h}), 2);
         child.kill();
         QVERIFY(child.waitForFinished());
         Harness other;
@@ -366,7 +369,7 @@ private slots:
         Layer top;
         QVERIFY(other.visibleLayer(&top));
         QCOMPARE(top, Layer::Scripts1);
-        QCOMPARE(recoveryFiles(), 2); // the first window's and the second's own
+        QCOMPARE(recoveryFiles({&h, &other}), 2); // the first window's and the second's own
     }
 #endif
 

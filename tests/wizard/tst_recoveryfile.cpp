@@ -109,6 +109,8 @@ private slots:
         state.game = QStringLiteral("second");
         QCOMPARE(second.write(Recovery::encode(state)), QString());
         QVERIFY(first->path() != second.path());
+        first->flush();
+        second.flush();
         QCOMPARE(recoveryFiles(), 2);
         QStringList problems;
         QVERIFY(second.claimLeft(&problems).isEmpty());
@@ -126,6 +128,7 @@ private slots:
         second.discard(firstPath);
         QCOMPARE(recoveryFiles(), 1);
         second.remove();
+        second.flush();
         QCOMPARE(recoveryFiles(), 0);
     }
 
