@@ -29,6 +29,10 @@ public:
         std::fprintf(stderr, "error box: %s\n", qPrintable(text));
     }
     bool printerSetup(QWidget *, QPrinter &) override { return false; }
+    bool ask(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return true;
+    }
 };
 
 class BenchDesktop : public Desktop

@@ -243,6 +243,8 @@ int main(int argc, char *argv[])
                     "< 10 ms"});
     rows.push_back({"Find Next through all " + std::to_string(matches) + " matches, total",
                     opsSamples["findnext_total_ms"], 1, "ms"});
+    rows.push_back({"Recovery file of a " + script + " MiB script, at a pause in typing",
+                    opsSamples["recovery_ms"], 2, "ms", 5, true, "< 5 ms"});
     rows.push_back({"Save of a " + script + " MiB script", opsSamples["save_ms"], 2, "ms", 20, true,
                     "< 20 ms"});
     rows.push_back({"Script check: first full check of a " + script + " MiB script",

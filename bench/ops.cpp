@@ -2,6 +2,7 @@
 // non-blocking dialogs:
 //   - a whole wizard run: New, "Start...", the nine Next buttons, every check box checked;
 //   - Find and Find Next through every match of a word in a script of 1 MiB;
+//   - the recovery file of that script, written when the player pauses typing;
 //   - Save of that script;
 //   - the script check in that script: a full check, colouring every line, and typing (each
 //     key's check and colours of the lines it changes, with the repaint);
@@ -17,6 +18,7 @@
 #include "LongLine.h"
 
 #include "app/Application.h"
+#include "app/CrashRecovery.h"
 #include "app/MainWindow.h"
 #include "editor/CheckTools.h"
 #include "editor/EditorTools.h"
@@ -27,6 +29,7 @@
 #include "editor/ScriptHighlighter.h"
 #include "steps/keys/KeyField.h"
 #include "wizard/Layers.h"
+#include "wizard/RecoveryFiles.h"
 #include "wizard/ScriptBuffer.h"
 #include "wizard/StartPage.h"
 #include "wizard/StepPage.h"
@@ -314,6 +317,19 @@ void run(BenchServices &fakes, const QString &folder)
     report("findnext_total_ms", total);
     settle();
 
+    // The recovery file once the player pauses typing, with the 1 MiB not saved yet: what the
+    // window waits for (the state taken and encoded; the disk is written on a thread of its own).
+    auto *recovery = window->findChild<CrashRecovery *>();
+    if (!recovery)
+        fail("the window keeps no recovery file");
+    timer.restart();
+    recovery->update();
+    report("recovery_ms", millisecondsSince(timer));
+    recovery->flush();
+    if (QDir(RecoveryFiles::folder()).entryList({QStringLiteral("*.recovery")}).isEmpty())
+        fail("the recovery file was not written");
+    settle();
+
     // Save into a new file, as the first Save of a script does.
     const QString path = QDir(folder).filePath(QStringLiteral("bench.cfg"));
     QFile::remove(path);
@@ -378,6 +394,8 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     QTemporaryDir temporary;
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : temporary.path();
+    // Each run's window is dropped without its close path: its recovery file stays behind.
+    RecoveryFiles::setFolder(temporary.filePath(QStringLiteral("recovery")));
 
     BenchServices fakes;
     // A first run that is not reported: fonts, style sheets and caches warm up.

@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/Application.h"
+#include "app/CrashRecovery.h"
 #include "app/KeyMapShell.h"
 #include "app/ScriptFiles.h"
 #include "app/StepScreens.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     // The key fields of the screens look up the keys the script binds in the script's check.
     m_keys = addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
     m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard);
+    m_recovery = new CrashRecovery(*this, m_services, *m_wizard, m_editor, *m_files);
     setAcceptDrops(true);
 
     TarvexApplication::setErrorSink([this](const QString &message) {
@@ -219,9 +221,15 @@ void MainWindow::buildNextScreen()
         QTimer::singleShot(0, this, &MainWindow::buildNextScreen);
 }
 
+void MainWindow::offerRecovery()
+{
+    m_recovery->offerLeftWork();
+}
+
 void MainWindow::newScript(Trigger trigger)
 {
     m_wizard->apply(trigger);
+    m_recovery->afterNew();
 }
 
 void MainWindow::saveScript()
@@ -261,8 +269,10 @@ void MainWindow::updateClock()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_files->mayDiscard())
+    if (m_files->mayDiscard()) {
+        // Nothing unsaved, or the player chose to drop it.
+        m_recovery->drop();
         event->accept();
-    else
+    } else
         event->ignore();
 }

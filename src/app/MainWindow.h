@@ -13,6 +13,7 @@
 class QPlainTextEdit;
 class QTimer;
 class CheckTools;
+class CrashRecovery;
 class EditorTools;
 class KeyCheck;
 class ScriptBuffer;
@@ -43,6 +44,8 @@ public:
     StepPage *stepPage(int step) const;
     // Builds every screen now.
     void buildAllScreens();
+    // At start: offers back the work of copies closed without saving.
+    void offerRecovery();
 
 public slots:
     // New from the tool bar (Trigger::ToolbarNew) or from the File menu (Trigger::MenuNew):
@@ -79,6 +82,7 @@ private:
     CheckTools *m_checkTools = nullptr;
     ScriptFiles *m_files = nullptr;
     KeyCheck *m_keys = nullptr; // the key fields' check, which the keyboard map follows
+    CrashRecovery *m_recovery = nullptr;
     std::unique_ptr<CommandBars> m_bars;
     QTimer *m_clockTimer = nullptr;
     bool m_scriptViewStyled = false;

@@ -57,10 +57,13 @@ void ScriptFiles::save()
         }
         m_savedText = text;
         m_path = path;
+        m_restored = false;
         RecentScripts::add(path);
     }
     m_wizard.apply(Trigger::Save);
     updateTitle();
+    if (!path.isEmpty())
+        emit workSafe();
 }
 
 void ScriptFiles::open()
@@ -98,9 +101,19 @@ void ScriptFiles::show(const QString &path, const QStringList &lines)
     m_savedText = m_buffer.text();
     m_saveName = path;
     m_path = path;
+    m_restored = false;
     RecentScripts::add(path);
     m_wizard.apply(Trigger::Open);
     m_buffer.editor()->setFocus();
+    updateTitle();
+    emit workSafe();
+}
+
+void ScriptFiles::restore(const QString &path)
+{
+    m_path = path;
+    m_saveName = path;
+    m_restored = true;
     updateTitle();
 }
 
@@ -113,7 +126,12 @@ void ScriptFiles::openRecent(const QString &path)
 
 bool ScriptFiles::unsaved() const
 {
-    return m_wizard.runInProgress() || m_buffer.text() != m_savedText;
+    return m_restored || m_wizard.runInProgress() || differsFromFile();
+}
+
+bool ScriptFiles::differsFromFile() const
+{
+    return m_buffer.text() != m_savedText;
 }
 
 bool ScriptFiles::mayDiscard()

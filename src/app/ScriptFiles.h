@@ -37,12 +37,27 @@ public:
     // The close guard: asks before work would be lost; true when the script may be dropped.
     bool mayDiscard();
 
+    // A run in progress, or a script that differs from the one last saved or opened; restored
+    // work counts as unsaved until it is saved.
+    bool unsaved() const;
+    // The script differs from the one last saved or opened.
+    bool differsFromFile() const;
+    // The file the script was last saved to or opened from; empty before the first.
+    QString path() const { return m_path; }
+    // The script view holds work brought back after the program was closed without saving it;
+    // it belonged to `path` (empty for a new script).
+    void restore(const QString &path);
+
     // Fills the Recent Scripts menu: the scripts, most recent first, then "Clear".
     void fillRecentMenu(QMenu *menu);
 
     // The path of the script in dropped data: a single local file ending in ".cfg" (in any
     // case); empty for anything else.
     static QString droppedScript(const QMimeData *data);
+
+signals:
+    // The script is safe in a file: saved, or just opened.
+    void workSafe();
 
 public slots:
     // The title names the script's file, marked while the script differs from it.
@@ -51,8 +66,6 @@ public slots:
     void scheduleTitle();
 
 private:
-    // A run in progress, or a script that differs from the one last saved or opened.
-    bool unsaved() const;
     // Reads the script at `path`; shows why when it cannot be read.
     bool read(const QString &path, QStringList *lines);
     // Puts the script read from `path` in place of the old one, in the script view.
@@ -72,4 +85,5 @@ private:
     QString m_path;
     // The script as last saved or opened.
     QString m_savedText;
+    bool m_restored = false;
 };

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 
 #ifdef TARVEX_HAVE_X11
@@ -114,6 +115,21 @@ public:
     void error(QWidget *parent, const QString &caption, const QString &text) override
     {
         QMessageBox::critical(parent, caption, forDisplay(text));
+    }
+
+    bool ask(QWidget *parent, const QString &caption, const QString &text, const QString &first,
+             const QString &second) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, forDisplay(text), QMessageBox::NoButton,
+                        parent);
+        QPushButton *firstButton = box.addButton(first, QMessageBox::AcceptRole);
+        QPushButton *secondButton = box.addButton(second, QMessageBox::DestructiveRole);
+        for (QPushButton *button : {firstButton, secondButton})
+            button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
+        box.setDefaultButton(firstButton);
+        box.setEscapeButton(firstButton);
+        box.exec();
+        return box.clickedButton() != secondButton;
     }
 
     bool printerSetup(QWidget *parent, QPrinter &printer) override

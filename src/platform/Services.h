@@ -41,6 +41,12 @@ public:
     virtual void information(QWidget *parent, const QString &caption, const QString &text) = 0;
     virtual bool confirm(QWidget *parent, const QString &caption, const QString &text) = 0;
     virtual void error(QWidget *parent, const QString &caption, const QString &text) = 0;
+    // A question with two answers, given as button captions with "&" before their mnemonic
+    // letters. The first is the default, and closing the box answers it too, so it must be
+    // the answer that loses nothing. True for the first answer.
+    virtual bool ask(QWidget *parent, const QString &caption, const QString &text,
+                     const QString &first, const QString &second)
+            = 0;
     // The printer setup dialog; true when the player confirmed a choice for `printer`.
     virtual bool printerSetup(QWidget *parent, QPrinter &printer) = 0;
 };

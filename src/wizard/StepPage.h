@@ -44,6 +44,8 @@ public:
 
 signals:
     void nextClicked();
+    // The screen appended lines of its own to the script (not at its Next).
+    void linesAdded();
 
 protected:
     // Builds the widgets of `rows` into `grids`, laid out in `style`; the page keeps them.

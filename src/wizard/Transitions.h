@@ -34,6 +34,8 @@ enum class Command {
     EditMenu, // Edit1
 };
 
+constexpr int commandCount = 6;
+
 struct Effect
 {
     enum Kind { Show, Hide, HideAll, Enable, Disable } kind;

@@ -11,7 +11,14 @@ Wizard::Wizard(ScriptBuffer &buffer, CommandSwitch setCommandEnabled, QObject *p
     : QObject(parent)
     , m_buffer(buffer)
     , m_layers(new LayerStack(this))
-    , m_setCommandEnabled(std::move(setCommandEnabled))
+    , m_setCommandEnabled(
+              [this, change = std::move(setCommandEnabled)](Command command, bool enabled) {
+                  m_commandsOn[static_cast<int>(command)] = enabled;
+                  // The tool bar's New is on exactly while no run is in progress.
+                  if (command == Command::ToolbarNew)
+                      m_runInProgress = !enabled;
+                  change(command, enabled);
+              })
 { }
 
 void Wizard::setScreen(int step, std::function<StepPage *()> build)
@@ -22,6 +29,7 @@ void Wizard::setScreen(int step, std::function<StepPage *()> build)
             connect(page, &StepPage::nextClicked, this, &Wizard::startWizard);
         else
             connect(page, &StepPage::nextClicked, this, [this, step] { nextStep(step); });
+        connect(page, &StepPage::linesAdded, this, &Wizard::progressed);
         return static_cast<QWidget *>(page);
     });
 }
@@ -55,22 +63,36 @@ bool Wizard::buildNextScreen()
 
 void Wizard::apply(Trigger trigger)
 {
-    applyTransition(trigger, *m_layers, [this](Command command, bool enabled) {
-        // The tool bar's New is on exactly while no run is in progress.
-        if (command == Command::ToolbarNew)
-            m_runInProgress = !enabled;
-        m_setCommandEnabled(command, enabled);
-    });
+    applyTransition(trigger, *m_layers, m_setCommandEnabled);
+    focusScriptView();
+}
+
+void Wizard::focusScriptView()
+{
     // The script view, once it is what the player sees, takes the keyboard.
     Layer top;
     if (m_layers->visibleLayer(&top) && top == Layer::Editor)
         m_layers->widget(Layer::Editor)->setFocus();
 }
 
+void Wizard::restoreScreen(const std::array<bool, layerCount> &shownLayers,
+                           const std::array<bool, commandCount> &commandsOn)
+{
+    m_layers->hideAll();
+    for (int i = 0; i < layerCount; ++i) {
+        if (shownLayers[i])
+            m_layers->show(static_cast<Layer>(i));
+    }
+    for (int i = 0; i < commandCount; ++i)
+        m_setCommandEnabled(static_cast<Command>(i), commandsOn[i]);
+    focusScriptView();
+}
+
 void Wizard::startWizard()
 {
     m_buffer.append(startPage()->lines());
     apply(stepInfo(startScreen).next);
+    emit progressed();
 }
 
 void Wizard::nextStep(int step)
@@ -81,4 +103,5 @@ void Wizard::nextStep(int step)
                 Section::framed(startPage()->sectionStyle(), info.title, stepPage(step)->lines()));
     }
     apply(info.next);
+    emit progressed();
 }

@@ -4,6 +4,7 @@
 #include "wizard/Transitions.h"
 
 #include <QObject>
+#include <array>
 #include <functional>
 
 class ScriptBuffer;
@@ -38,6 +39,16 @@ public:
     // Builds the first screen not built yet; false when there was none left.
     bool buildNextScreen();
 
+    // The commands as the transitions left them, in Command's order.
+    const std::array<bool, commandCount> &commandsOn() const { return m_commandsOn; }
+    // Puts back a screen and the commands as they were: the layers shown, bottom to top.
+    void restoreScreen(const std::array<bool, layerCount> &shownLayers,
+                       const std::array<bool, commandCount> &commandsOn);
+
+signals:
+    // After every Next, and after a screen added lines of its own (Add Vsay, Add Say).
+    void progressed();
+
 public slots:
     // Carries out a trigger: the screen change and the commands turned on or off.
     void apply(Trigger trigger);
@@ -48,8 +59,11 @@ public slots:
     void nextStep(int step);
 
 private:
+    void focusScriptView();
+
     ScriptBuffer &m_buffer;
     LayerStack *m_layers;
     CommandSwitch m_setCommandEnabled;
     bool m_runInProgress = false;
+    std::array<bool, commandCount> m_commandsOn {};
 };

@@ -35,6 +35,14 @@ void FakeDialogs::error(QWidget *, const QString &caption, const QString &text)
     messages << ShownMessage {ShownMessage::Error, caption, text};
 }
 
+bool FakeDialogs::ask(QWidget *, const QString &caption, const QString &text, const QString &first,
+                      const QString &second)
+{
+    messages << ShownMessage {ShownMessage::Question, caption, text};
+    askButtons << QStringList {first, second};
+    return askAnswers.isEmpty() ? true : askAnswers.takeFirst();
+}
+
 QString FakeDialogs::lastError() const
 {
     if (messages.isEmpty())

@@ -13,7 +13,7 @@
 // read back what the program asked and showed.
 struct ShownMessage
 {
-    enum Kind { Information, Confirmation, Error } kind;
+    enum Kind { Information, Confirmation, Error, Question } kind;
     QString caption;
     QString text;
 };
@@ -36,6 +36,10 @@ public:
     QStringList pictureSuggestions;
     // The answers to confirmations, in turn; when none is queued the answer is Cancel.
     QList<bool> confirmAnswers;
+    // The answers to two-answer questions, in turn (true: the first); when none is queued the
+    // box is closed, which answers the first. The answers each question offered.
+    QList<bool> askAnswers;
+    QList<QStringList> askButtons;
     QList<ShownMessage> messages;
     // Called when the printer setup dialog opens; returns whether it is confirmed.
     std::function<bool(QPrinter &)> onPrinterSetup;
@@ -48,6 +52,8 @@ public:
     void information(QWidget *parent, const QString &caption, const QString &text) override;
     bool confirm(QWidget *parent, const QString &caption, const QString &text) override;
     void error(QWidget *parent, const QString &caption, const QString &text) override;
+    bool ask(QWidget *parent, const QString &caption, const QString &text, const QString &first,
+             const QString &second) override;
     bool printerSetup(QWidget *parent, QPrinter &printer) override;
 
     int count(ShownMessage::Kind kind) const;

@@ -1,5 +1,6 @@
 #include "support/Harness.h"
 
+#include "wizard/RecoveryFiles.h"
 #include "wizard/ScriptBuffer.h"
 #include "wizard/Steps.h"
 
@@ -175,4 +176,5 @@ void useOwnSettings()
     static QTemporaryDir folder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+    RecoveryFiles::setFolder(folder.filePath(QStringLiteral("recovery")));
 }

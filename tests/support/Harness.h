@@ -104,8 +104,8 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
-// Gives this test program settings of its own, in a folder removed when it ends: away from the
-// player's settings and from those of the test programs that run at the same time.
+// Gives this test program settings and recovery files of its own, in a folder removed when it
+// ends: away from the player's and from those of the test programs that run at the same time.
 void useOwnSettings();
 
 // Every test program runs in the program's own application object, so that errors escaping

@@ -175,11 +175,13 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
 void VSaysPage::addVsay()
 {
     m_buffer.append(m_rows->linesOf(VsayKey));
+    emit linesAdded();
 }
 
 void VSaysPage::addSay()
 {
     m_buffer.append(m_rows->linesOf(SayKey));
+    emit linesAdded();
 }
 
 QStringList VSaysPage::lines() const
