@@ -103,7 +103,7 @@ private:
 
 void readSettings(Tables &t)
 {
-    static const char letters[] = "alricusyxnz"; // in the order of SettingFlag's values
+    static const char letters[] = "alricusyxnze"; // in the order of SettingFlag's values
     TableReader reader(QStringLiteral("cvars.tsv"), 3, t.problems);
     QStringList f;
     bool in[2];

@@ -30,6 +30,7 @@ enum class SettingFlag {
     Unsafe = 0x100, // x: a server may not change it
     NumericDefault = 0x200, // n: its default is a number
     MenuOnly = 0x400, // z: only the menus list it; no code reads it, so setting it changes nothing
+    NoEffect = 0x800, // e: registered, but nothing reads it or the game forces its value
 };
 Q_DECLARE_FLAGS(SettingFlags, SettingFlag)
 
