@@ -40,6 +40,8 @@ struct Tables
     QSet<QString> keys[2]; // upper-case names, by version
     QSet<QString> vsays; // folded
     QSet<QString> crosshairColours; // folded
+    QStringList settingNames[2]; // by version
+    QStringList commandNames[2];
     QStringList problems;
 };
 
@@ -128,6 +130,24 @@ void readSettings(Tables &t)
     }
 }
 
+// The start values of protected settings; a row for a setting of no other table is reported.
+void readStartValues(Tables &t)
+{
+    TableReader reader(QStringLiteral("protected_defaults.tsv"), 2, t.problems);
+    QStringList f;
+    while (reader.next(f)) {
+        const auto setting = t.settings.find(foldName(f[0]));
+        if (setting == t.settings.end()) {
+            reader.report(QStringLiteral("unknown setting \"%1\"").arg(f[0]));
+            continue;
+        }
+        if (f[1] == QLatin1String("*"))
+            setting->startsAtRunTime = true;
+        else
+            setting->startValue = f[1];
+    }
+}
+
 void readCommands(Tables &t)
 {
     TableReader reader(QStringLiteral("commands.tsv"), 3, t.problems);
@@ -182,10 +202,23 @@ Tables load()
     initGameTables();
     Tables t;
     readSettings(t);
+    readStartValues(t);
     readCommands(t);
     readKeys(t);
     readNames(QStringLiteral("vsays.txt"), t.vsays, t.problems);
     readNames(QStringLiteral("crosshair_colours.txt"), t.crosshairColours, t.problems);
+    for (int v = 0; v < 2; ++v) {
+        for (const SettingInfo &setting : qAsConst(t.settings)) {
+            if (setting.flagsIn[v])
+                t.settingNames[v] << setting.name;
+        }
+        for (const CommandInfo &command : qAsConst(t.commands)) {
+            if (command.placesIn[v] != Places())
+                t.commandNames[v] << command.name;
+        }
+        t.settingNames[v].sort();
+        t.commandNames[v].sort();
+    }
     return t;
 }
 
@@ -240,6 +273,16 @@ QString foldName(QStringView name)
             c = QChar(c.unicode() + ('a' - 'A'));
     }
     return folded;
+}
+
+const QStringList &settingNames(Version version)
+{
+    return tables().settingNames[int(version)];
+}
+
+const QStringList &commandNames(Version version)
+{
+    return tables().commandNames[int(version)];
 }
 
 bool isVsay(QStringView id)
