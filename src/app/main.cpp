@@ -1,10 +1,34 @@
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "editor/CheckTools.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    if (line.exitCode) {
+        std::fputs(line.output.toLocal8Bit().constData(), line.outputIsError ? stderr : stdout);
+        return *line.exitCode;
+    }
+    // The check needs no display: no window, no widgets.
+    if (line.check) {
+        QCoreApplication app(argc, argv);
+        TarvexApplication::setIdentity(app);
+        return checkFiles(line.files, line.version.value_or(CheckTools::savedVersion()), stdout,
+                          stderr);
+    }
     TarvexApplication app(argc, argv);
     MainWindow window;
     window.show();
+    // A script named on the command line (the desktop entry's %f) opens as File > Open would.
+    if (!line.files.isEmpty())
+        window.openScriptFile(line.files.constFirst());
     return app.exec();
 }

@@ -186,6 +186,20 @@ ScriptCheck::ScriptCheck(QTextDocument *document, Game::Version version, QObject
     connect(m_document, &QTextDocument::contentsChanged, this, &ScriptCheck::onContentsChanged);
 }
 
+ScriptCheck::ScriptCheck(QTextDocument *document, Game::Version version, bool)
+    : m_document(document)
+    , m_version(version)
+{
+    readAll();
+}
+
+QVector<ScriptCheck::Entry> ScriptCheck::problemsOf(const QString &text, Game::Version version)
+{
+    QTextDocument document(text);
+    const ScriptCheck check(&document, version, false);
+    return check.allProblems();
+}
+
 ScriptCheck::~ScriptCheck()
 {
     // The lines may outlive the check; they then keep nothing up to date.

@@ -27,10 +27,10 @@ QString didYouMean(QStringView name, Version version, bool commandsToo)
     return closest.isEmpty() ? QString() : QStringLiteral("; did you mean %1?").arg(closest);
 }
 
-QString unknownCommandMessage(QStringView name, Version version)
+QString unknownCommandMessage(QStringView name, Version version, const QString &when)
 {
-    QString message = QStringLiteral("%1 has no command \"%2\"; it does nothing")
-                              .arg(displayName(version), name.toString());
+    QString message = QStringLiteral("%1 has no command \"%2\"; it does nothing%3")
+                              .arg(displayName(version), name.toString(), when);
     if (!findSetting(name) && !findCommand(name))
         message += didYouMean(name, version, true);
     return message;
@@ -76,7 +76,7 @@ void checkLaterCommand(const Command &command, const Later &later, Version versi
         const CommandInfo *known = findCommand(name);
         const SettingInfo *setting = findSetting(name);
         if (!(known && known->in(version)) && !(setting && setting->in(version)))
-            later.problem(w[0].span, unknownCommandMessage(name, version));
+            later.tell(w[0].span, unknownCommandMessage(name, version, later.when));
     }
 }
 

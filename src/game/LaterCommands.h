@@ -24,10 +24,12 @@ struct Later
     Span whole;
 
     Span map(Span span) const { return exact ? Span {base + span.start, span.length} : whole; }
-    void problem(Span span, const QString &message) const
+    void problem(Span span, const QString &message) const { tell(span, message + when); }
+    // A message that says when itself.
+    void tell(Span span, const QString &message) const
     {
         if (problems)
-            problems->append({map(span), message + when});
+            problems->append({map(span), message});
     }
 };
 
@@ -45,7 +47,8 @@ extern const QString vstrRuns; // " when vstr runs this value"
 // "; did you mean NAME?" for a name the game does not know, when a known one is close.
 QString didYouMean(QStringView name, Version version, bool commandsToo);
 // The problem of a command that `version` does not have.
-QString unknownCommandMessage(QStringView name, Version version);
+// `when` follows "it does nothing", before a closest known name.
+QString unknownCommandMessage(QStringView name, Version version, const QString &when = QString());
 // Notes that the line runs `word` with vstr; `span` is where to tell about it.
 void useName(LineCheck &out, const Word &word, Span span, Version version);
 
