@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "wizard/ScriptFile.h"
 
 #include <QObject>
 #include <QString>
@@ -56,9 +57,9 @@ private:
     // A run in progress, or a script that differs from the one last saved or opened.
     bool unsaved() const;
     // Reads the script at `path`; shows why when it cannot be read.
-    bool read(const QString &path, QStringList *lines);
+    bool read(const QString &path, ScriptFileContents *contents);
     // Puts the script read from `path` in place of the old one, in the script view.
-    void show(const QString &path, const QStringList &lines);
+    void show(const QString &path, const ScriptFileContents &contents);
     // Where the save and open dialogs start, and the game's folders for their side bar.
     FilePlaces places() const;
 
@@ -75,4 +76,6 @@ private:
     QString m_path;
     // The script as last saved or opened.
     QString m_savedText;
+    // The encoding and line ends of the file opened last, which Save keeps.
+    FileFormat m_format;
 };

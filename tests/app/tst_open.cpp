@@ -53,29 +53,52 @@ private slots:
     }
 
     // An opened script is shown exactly, as at the end of a run, and an unchanged one is saved
-    // back as it was read, with CR LF line ends.
+    // back as it was read: its encoding and line ends (those of its first line) kept.
     void opening_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QByteArray>("shown"); // the script's text in UTF-8, lines joined by CR LF
+        QTest::addColumn<QByteArray>("saved"); // the file after Save
+        QTest::addColumn<QString>("title");
+        const QString utf8 = QStringLiteral("my.cfg[*] - Tarvex v3");
         const QByteArray crlf = "\r\nbind F \"+forward\"\r\n// \xc3\xa9t\xc3\xa9 \xd0\x96\r\n";
-        QTest::newRow("CR LF, system code page") << crlf << crlf;
-        QTest::newRow("LF") << QByteArray("seta a 1\nseta b 2\n")
-                            << QByteArray("seta a 1\r\nseta b 2\r\n");
-        QTest::newRow("CR") << QByteArray("seta a 1\rseta b 2\r")
-                            << QByteArray("seta a 1\r\nseta b 2\r\n");
+        QTest::newRow("CR LF, UTF-8") << crlf << crlf << crlf << utf8;
+        const QByteArray lf = "seta a 1\nseta b 2\n";
+        QTest::newRow("LF") << lf << QByteArray("seta a 1\r\nseta b 2\r\n") << lf << utf8;
+        const QByteArray cr = "seta a 1\rseta b 2\r";
+        QTest::newRow("CR") << cr << QByteArray("seta a 1\r\nseta b 2\r\n") << cr << utf8;
         QTest::newRow("mixed, no final line end")
-                << QByteArray("a\r\n\nb\rc\n\rd") << QByteArray("a\r\n\r\nb\r\nc\r\n\r\nd");
-        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf"
-                                                       "bind X \"+x\"\r\n")
-                                         << QByteArray("\xef\xbb\xbf"
-                                                       "bind X \"+x\"\r\n");
-        QTest::newRow("empty") << QByteArray() << QByteArray();
+                << QByteArray("a\n\r\nb\rc\n\rd") << QByteArray("a\r\n\r\nb\r\nc\r\n\r\nd")
+                << QByteArray("a\n\nb\nc\n\nd") << utf8;
+        const QByteArray bom = "\xef\xbb\xbf"
+                               "bind X \"+x\"\r\n";
+        QTest::newRow("byte-order mark") << bom << bom << bom << utf8;
+        QTest::newRow("empty") << QByteArray() << QByteArray() << QByteArray() << utf8;
+        // Every byte of 0x80 and above, those Windows-1252 leaves undefined included.
+        QByteArray upper = "// \xe4 ";
+        for (int byte = 0x80; byte <= 0xff; ++byte)
+            upper += char(byte);
+        upper += "\nseta name \"J\xe4ger\"\n";
+        QString shown = QStringLiteral("// \u00e4 \u20ac\u0081\u201a\u0192\u201e\u2026\u2020\u2021"
+                                       "\u02c6\u2030\u0160\u2039\u0152\u008d\u017d\u008f\u0090"
+                                       "\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122"
+                                       "\u0161\u203a\u0153\u009d\u017e\u0178");
+        for (int c = 0xa0; c <= 0xff; ++c)
+            shown += QChar(c);
+        shown += QStringLiteral("\r\nseta name \"J\u00e4ger\"\r\n");
+        const QString windows = QStringLiteral("my.cfg (Windows-1252)[*] - Tarvex v3");
+        QTest::newRow("Windows-1252, LF") << upper << shown.toUtf8() << upper << windows;
+        // A UTF-8 sequence cut off at the end of the file: the file is not UTF-8.
+        QTest::newRow("cut UTF-8 sequence")
+                << QByteArray("say ol\xc3") << QByteArray("say ol\xc3\x83")
+                << QByteArray("say ol\xc3") << windows;
     }
     void opening()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, shown);
         QFETCH(QByteArray, saved);
+        QFETCH(QString, title);
         QTemporaryDir dir;
         const QString path = Harness::writeFile(dir.filePath(QStringLiteral("my.cfg")), bytes);
         Harness h;
@@ -86,12 +109,12 @@ private slots:
 
         QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(h.text().toUtf8(), saved);
+        QCOMPARE(h.text().toUtf8(), shown);
         QCOMPARE(shownLayer(h), Layer::Editor);
         QVERIFY(enabled(h, "Edit1") && enabled(h, "SaveCFG1") && enabled(h, "Print1"));
         QVERIFY(newAvailable(h));
         QVERIFY(!h.window().editor()->document()->isUndoAvailable());
-        QCOMPARE(h.window().windowTitle(), QStringLiteral("my.cfg[*] - Tarvex v3"));
+        QCOMPARE(h.window().windowTitle(), title);
         QVERIFY(!h.window().isWindowModified());
         QCOMPARE(Harness::readFile(path), bytes);
 
@@ -157,8 +180,6 @@ private slots:
                                      << "File larger than 16 MiB";
         QTest::newRow("device") << "/dev/zero"
                                 << "Not a regular file";
-        QTest::newRow("other code page") << "latin1.cfg"
-                                         << "Not text in the system's code page";
     }
     void unreadable()
     {
@@ -180,8 +201,6 @@ private slots:
         } else if (name == QLatin1String("large.cfg")) {
             QFile large(path);
             QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(largestScriptFile + 1));
-        } else if (name == QLatin1String("latin1.cfg")) {
-            Harness::writeFile(path, "// \xe9t\xe9\r\n");
         }
         const bool device = name == QLatin1String("/dev/zero");
         const QByteArray before = device ? QByteArray() : Harness::readFile(path);
