@@ -143,10 +143,11 @@ private slots:
                                    << "Medic;quit"
                                    << "btnVsayAdd"
                                    << "" << QStringList {"bind F5 \"vsay Medic,quit\""};
-        QTest::newRow("kill say text") << 4 << QStringList {"chkKill"} << "edKill1"
-                                       << "bye \"all\"; quit"
-                                       << ""
-                                       << "" << QStringList {"bind  \"kill;say bye 'all', quit\""};
+        QTest::newRow("kill say text")
+                << 4 << QStringList {"chkKill"} << "edKill1"
+                << "bye \"all\"; quit"
+                << ""
+                << "" << QStringList {"//bind  \"kill;say bye 'all', quit\""};
         QTest::newRow("controls key, semicolon")
                 << 1 << none << "edForward"
                 << ";"

@@ -6,6 +6,7 @@
 #include "editor/ScriptCheck.h"
 #include "editor/ScriptHighlighter.h"
 #include "support/Harness.h"
+#include "wizard/ScriptBuffer.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -248,6 +249,24 @@ private slots:
         QTextDocument fresh(document.toPlainText());
         ScriptCheck freshCheck(&fresh, Version::Et260b);
         QCOMPARE(describe(document, check), describe(fresh, freshCheck));
+    }
+
+    // A message longer than the window is wide shows whole, on more than one row.
+    void wholeMessages()
+    {
+        Harness h;
+        h.window().buffer().replace({QStringLiteral("seta name Big Bad Wolf")});
+        h.window().checkTools().showProblems();
+        auto *list = h.find<QListWidget>(QStringLiteral("lstProblems"));
+        list->window()->resize(300, 260);
+        QTRY_VERIFY(list->viewport()->width() < 300);
+        const QString text = list->item(0)->text();
+        const QRect row = list->visualItemRect(list->item(0));
+        const QFontMetrics metrics(list->font());
+        const QRect needed
+                = metrics.boundingRect(QRect(0, 0, row.width(), 10000), Qt::TextWordWrap, text);
+        QVERIFY(metrics.horizontalAdvance(text) > row.width());
+        QVERIFY2(row.height() >= needed.height(), qPrintable(QString::number(row.height())));
     }
 
     // After a default run, Check Script (F8) lists the settings the game does not read; a
