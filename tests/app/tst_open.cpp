@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -124,6 +125,27 @@ private slots:
         QCOMPARE(h.fakes.dialogs.saveSuggestions, QStringList {path});
         QCOMPARE(Harness::readFile(path), saved);
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
+    }
+
+    // A character typed into a Windows-1252 file that Windows-1252 lacks is not lost: the file
+    // is saved in UTF-8 then, and the title no longer names another encoding.
+    void typedBeyondWindows1252()
+    {
+        QTemporaryDir dir;
+        const QString path
+                = Harness::writeFile(dir.filePath(QStringLiteral("my.cfg")), "// \xe4\nseta a 1\n");
+        Harness h;
+        h.fakes.dialogs.openAnswers << path;
+        h.trigger(QStringLiteral("Open1"));
+        QCOMPARE(h.window().windowTitle(), QStringLiteral("my.cfg (Windows-1252)[*] - Tarvex v3"));
+        h.window().editor()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(h.window().editor(), QStringLiteral("// "));
+        QKeyEvent cyrillic(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u0416"));
+        QCoreApplication::sendEvent(h.window().editor(), &cyrillic);
+        h.fakes.dialogs.saveAnswers << path;
+        h.trigger(QStringLiteral("SaveCFG1"));
+        QCOMPARE(Harness::readFile(path), QByteArray("// \xc3\xa4\nseta a 1\n// \xd0\x96"));
+        QTRY_COMPARE(h.window().windowTitle(), QStringLiteral("my.cfg[*] - Tarvex v3"));
     }
 
     // No question while nothing is unsaved; Cancel keeps everything, before any dialog; OK

@@ -244,6 +244,11 @@ private slots:
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         cursor.removeSelectedText(); // line 3 goes: the binding after it is the first now
         QVERIFY(!underlined(2));
+        QVERIFY(underlined(3)); // vstr x, which the script never sets
+        typeAt(document, 1, 12, QStringLiteral("; set x \"echo\""));
+        QVERIFY(!underlined(3));
+        typeAt(document, 2, 0, QStringLiteral("bind F1 \"+moveup\"\n")); // the same binding
+        QVERIFY(!underlined(3));
 
         // What the edits left equals a check of the text from scratch.
         QTextDocument fresh(document.toPlainText());
