@@ -15,23 +15,39 @@ struct Known
     QString spelling;
 };
 
-// The names of one version and kind, by the length of their folded form.
-using ByLength = QVector<QVector<Known>>;
+// The names of one version and kind, found by what is left of them with one character taken
+// out (or none): two names one edit or a swap apart share such a form, so a look-up costs a
+// few hash searches instead of a pass over every name.
+struct NameIndex
+{
+    QVector<Known> names;
+    QHash<QString, QVector<int>> byForm;
+};
 
-void addNames(ByLength &byLength, const QStringList &names)
+// `word`, and `word` without each of its characters in turn.
+QStringList formsOf(const QString &word)
+{
+    QStringList forms {word};
+    for (int i = 0; i < word.size(); ++i)
+        forms << QString(word).remove(i, 1);
+    return forms;
+}
+
+void addNames(NameIndex &index, const QStringList &names)
 {
     for (const QString &name : names) {
-        if (byLength.size() <= name.size())
-            byLength.resize(name.size() + 1);
-        byLength[name.size()].append({foldName(name), name});
+        const int at = int(index.names.size());
+        index.names.append({foldName(name), name});
+        for (const QString &form : formsOf(index.names.last().folded))
+            index.byForm[form].append(at);
     }
 }
 
-const ByLength &namesOf(Version version, bool commandsToo)
+const NameIndex &namesOf(Version version, bool commandsToo)
 {
-    static ByLength tables[2][2];
+    static NameIndex tables[2][2];
     static bool filled[2][2] = {};
-    ByLength &table = tables[int(version)][commandsToo];
+    NameIndex &table = tables[int(version)][commandsToo];
     if (!filled[int(version)][commandsToo]) {
         filled[int(version)][commandsToo] = true;
         addNames(table, settingNames(version));
@@ -68,20 +84,23 @@ QString search(const QString &folded, Version version, bool commandsToo)
     const int limit = folded.size() < 4 ? 0 : folded.size() <= 6 ? 1 : 2;
     if (limit == 0)
         return QString();
-    const ByLength &byLength = namesOf(version, commandsToo);
-    QString best;
+    const NameIndex &index = namesOf(version, commandsToo);
+    int best = -1;
     int bestDistance = limit + 1;
-    const int longest = int(std::min<qsizetype>(byLength.size() - 1, folded.size() + limit));
-    for (int length = std::max(0, int(folded.size()) - limit); length <= longest; ++length) {
-        for (const Known &known : byLength[length]) {
-            const int d = distance(folded, known.folded, bestDistance - 1);
-            if (d < bestDistance) {
+    for (const QString &form : formsOf(folded)) {
+        const auto found = index.byForm.constFind(form);
+        if (found == index.byForm.cend())
+            continue;
+        for (const int at : found.value()) {
+            const int d = distance(folded, index.names[at].folded, bestDistance - 1);
+            // The first name in the order of the table wins among those as close.
+            if (d < bestDistance || (d == bestDistance && at < best)) {
                 bestDistance = d;
-                best = known.spelling;
+                best = at;
             }
         }
     }
-    return best;
+    return best < 0 ? QString() : index.names[best].spelling;
 }
 
 } // namespace

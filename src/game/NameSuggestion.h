@@ -9,9 +9,9 @@
 namespace Game {
 
 // The setting of `version` (with `commandsToo`, the setting or command) whose name is closest
-// to `name` by edit distance, ASCII letters compared without case; empty when none is close:
-// names of fewer than four characters get none, names of up to six may differ in one place,
-// longer ones in two.
+// to `name` by edit distance, ASCII letters compared without case; empty when none is close.
+// Close is one character changed, added, taken out or two swapped (names of four to six
+// characters: one edit; longer names: two); names of fewer than four characters get none.
 QString closestName(QStringView name, Version version, bool commandsToo);
 
 } // namespace Game
