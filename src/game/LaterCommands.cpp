@@ -72,10 +72,12 @@ void checkLaterCommand(const Command &command, const Later &later, Version versi
         const int last = isCommand(name, QLatin1String("vstr")) ? 2 : 3;
         for (int i = 1; i < std::min(int(w.size()), last); ++i)
             useName(out, w[i], later.map(w[i].span), version);
-    } else {
+    } else if (later.problems) {
         const CommandInfo *known = findCommand(name);
+        if (known && known->in(version))
+            return;
         const SettingInfo *setting = findSetting(name);
-        if (!(known && known->in(version)) && !(setting && setting->in(version)))
+        if (!(setting && setting->in(version)))
             later.tell(w[0].span, unknownCommandMessage(name, version, later.when));
     }
 }

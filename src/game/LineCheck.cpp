@@ -125,10 +125,12 @@ private:
         if (setting && value.sets)
             checkSettingValue(*setting, w[1], value.text, spanFrom(w, 2), m_version,
                               m_out.problems);
-        // What a vstr of the name would run.
+        // What a vstr of the name would run. Scripts run their own variables: the values of
+        // the game's settings are only looked through for the names they run.
         QVector<Problem> run;
         checkInnerQuotes(w, m_version, run);
-        checkLater(joinedWords(w, 2), nested(Later(), w, 2, vstrRuns, &run), m_version, m_out);
+        checkLater(joinedWords(w, 2), nested(Later(), w, 2, vstrRuns, setting ? nullptr : &run),
+                   m_version, m_out);
         for (const Problem &problem : qAsConst(run))
             m_out.runProblems.append({foldName(w[1].text), problem});
     }

@@ -55,6 +55,11 @@ QString number(double value)
 // A note where the game clamps the value or takes another: empty when it takes it as it is.
 QString rangeNote(const QString &name, const QString &value, Version version)
 {
+    const bool fov = isCommand(name, QLatin1String("cg_fov"));
+    const bool maxfps = isCommand(name, QLatin1String("com_maxfps"));
+    const bool khz = isCommand(name, QLatin1String("s_khz"));
+    if (!fov && !maxfps && !khz)
+        return QString();
     const std::optional<double> read = leadingNumber(value);
     if (!read)
         return QString();
@@ -67,17 +72,16 @@ QString rangeNote(const QString &name, const QString &value, Version version)
                 .arg(game, name, number(low), number(high), value.trimmed(),
                      number(v < low ? low : high));
     };
-    const QString folded = foldName(name);
     const bool et = version == Version::Et260b;
-    if (folded == QLatin1String("cg_fov"))
+    if (fov)
         return clamped(et ? 90 : 75, 160);
-    if (folded == QLatin1String("com_maxfps") && !et)
+    if (maxfps && !et)
         return clamped(20, 500);
-    if (folded == QLatin1String("s_khz")) {
-        const int khz = int(v);
-        if (et && khz != 11 && khz != 22 && khz != 44)
+    if (khz) {
+        const int rate = int(v);
+        if (et && rate != 11 && rate != 22 && rate != 44)
             return QStringLiteral("ET 2.60b plays sound at 11 kHz for any s_khz but 22 or 44");
-        if (!et && khz != 11 && khz != 22 && khz != 44 && khz != 48)
+        if (!et && rate != 11 && rate != 22 && rate != 44 && rate != 48)
             return QStringLiteral("ET: Legacy takes s_khz 11, 22, 44 or 48; any other value "
                                   "means 22");
     }
