@@ -14,12 +14,17 @@ TarvexApplication::ErrorSink &errorSink()
 TarvexApplication::TarvexApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
-    setApplicationName(applicationTitle);
-    // Where the player's few choices are kept between runs.
-    setOrganizationName(QStringLiteral("Tarvex"));
-    setOrganizationDomain(QStringLiteral("tarvex.org"));
-    setApplicationVersion(QStringLiteral(TARVEX_VERSION_SHORT));
+    setIdentity(*this);
     setDesktopFileName(QStringLiteral("tarvex"));
+}
+
+void TarvexApplication::setIdentity(QCoreApplication &app)
+{
+    app.setApplicationName(applicationTitle);
+    // Where the player's few choices are kept between runs.
+    app.setOrganizationName(QStringLiteral("Tarvex"));
+    app.setOrganizationDomain(QStringLiteral("tarvex.org"));
+    app.setApplicationVersion(QStringLiteral(TARVEX_VERSION_SHORT));
 }
 
 bool TarvexApplication::notify(QObject *receiver, QEvent *event)

@@ -13,6 +13,9 @@ class TarvexApplication : public QApplication
     Q_OBJECT
 public:
     TarvexApplication(int &argc, char **argv);
+    // The program's name, version and where its settings are kept, also for the check from the
+    // command line, which runs without this application object.
+    static void setIdentity(QCoreApplication &app);
 
     bool notify(QObject *receiver, QEvent *event) override;
 

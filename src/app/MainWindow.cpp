@@ -242,6 +242,11 @@ void MainWindow::openScript()
     m_files->open();
 }
 
+void MainWindow::openScriptFile(const QString &path)
+{
+    m_files->openFile(path);
+}
+
 void MainWindow::showAbout()
 {
     // A fresh box every time; it frees itself when it closes.

@@ -55,6 +55,8 @@ public slots:
     void saveScript();
     // Shows a script chosen in the open dialog, once the close guard allows.
     void openScript();
+    // Shows the script at `path` as Open would; tells why when it cannot be read.
+    void openScriptFile(const QString &path);
     void showAbout();
     void openLink(WebLink link);
     // Shows the time in the status bar; runs just after each second begins.

@@ -4,7 +4,6 @@
 #include "platform/GameFolders.h"
 #include "platform/Messages.h"
 #include "wizard/ScriptBuffer.h"
-#include "wizard/ScriptFile.h"
 #include "wizard/Wizard.h"
 
 #include <QDir>
@@ -49,13 +48,15 @@ void ScriptFiles::save()
     if (!path.isEmpty()) {
         m_saveName = path;
         const QString text = m_buffer.text();
-        const QString failure = writeScriptFile(path, text);
+        FileFormat format = m_format;
+        const QString failure = writeScriptFile(path, text, format);
         if (!failure.isEmpty()) {
             // New stays unavailable: the script is not safe anywhere yet.
             m_services.dialogs->error(&m_window, applicationTitle, failure);
             return;
         }
         m_savedText = text;
+        m_format = format;
         m_path = path;
         m_restored = false;
         RecentScripts::add(path);
@@ -71,33 +72,33 @@ void ScriptFiles::open()
     if (!mayDiscard())
         return;
     const QString path = m_services.dialogs->openFileName(&m_window, places());
-    QStringList lines;
-    if (!path.isEmpty() && read(path, &lines))
-        show(path, lines);
+    ScriptFileContents contents;
+    if (!path.isEmpty() && read(path, &contents))
+        show(path, contents);
 }
 
 void ScriptFiles::openFile(const QString &path)
 {
     // A file that cannot be read changes nothing, so there is nothing to ask first.
-    QStringList lines;
-    if (read(path, &lines) && mayDiscard())
-        show(path, lines);
+    ScriptFileContents contents;
+    if (read(path, &contents) && mayDiscard())
+        show(path, contents);
 }
 
-bool ScriptFiles::read(const QString &path, QStringList *lines)
+bool ScriptFiles::read(const QString &path, ScriptFileContents *contents)
 {
-    ScriptFileContents contents = readScriptFile(path);
-    if (!contents.failure.isEmpty()) {
-        m_services.dialogs->error(&m_window, applicationTitle, contents.failure);
+    *contents = readScriptFile(path);
+    if (!contents->failure.isEmpty()) {
+        m_services.dialogs->error(&m_window, applicationTitle, contents->failure);
         return false;
     }
-    *lines = std::move(contents.lines);
     return true;
 }
 
-void ScriptFiles::show(const QString &path, const QStringList &lines)
+void ScriptFiles::show(const QString &path, const ScriptFileContents &contents)
 {
-    m_buffer.replace(lines);
+    m_buffer.replace(contents.lines);
+    m_format = contents.format;
     m_savedText = m_buffer.text();
     m_saveName = path;
     m_path = path;
@@ -180,6 +181,9 @@ void ScriptFiles::updateTitle()
     // A "[*]" in the file's own name is shown as it is.
     QString name = QFileInfo(m_path).fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    // A file in another encoding than UTF-8 says which.
+    if (m_format.encoding != TextEncoding::Utf8)
+        name += QStringLiteral(" (%1)").arg(encodingName(m_format.encoding));
     m_window.setWindowTitle(name + QStringLiteral("[*] - ") + windowTitle);
     m_window.setWindowModified(unsaved());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "wizard/ScriptFile.h"
 
 #include <QObject>
 #include <QString>
@@ -67,9 +68,9 @@ public slots:
 
 private:
     // Reads the script at `path`; shows why when it cannot be read.
-    bool read(const QString &path, QStringList *lines);
+    bool read(const QString &path, ScriptFileContents *contents);
     // Puts the script read from `path` in place of the old one, in the script view.
-    void show(const QString &path, const QStringList &lines);
+    void show(const QString &path, const ScriptFileContents &contents);
     // Where the save and open dialogs start, and the game's folders for their side bar.
     FilePlaces places() const;
 
@@ -86,4 +87,6 @@ private:
     // The script as last saved or opened.
     QString m_savedText;
     bool m_restored = false;
+    // The encoding and line ends of the file opened last, which Save keeps.
+    FileFormat m_format;
 };

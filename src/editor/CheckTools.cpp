@@ -19,7 +19,7 @@ QString versionId(Game::Version version)
     return version == Game::Version::Legacy ? QStringLiteral("legacy") : QStringLiteral("et260b");
 }
 
-Game::Version savedVersion()
+Game::Version readSavedVersion()
 {
     return Settings().value(Setting::gameVersion) == versionId(Game::Version::Legacy)
             ? Game::Version::Legacy
@@ -74,9 +74,14 @@ void CheckTools::useSavedVersion()
     if (m_versionRead)
         return;
     m_versionRead = true;
-    const Game::Version saved = savedVersion();
+    const Game::Version saved = readSavedVersion();
     if (saved != version())
         setVersion(saved);
+}
+
+Game::Version CheckTools::savedVersion()
+{
+    return readSavedVersion();
 }
 
 void CheckTools::showProblems()

@@ -30,6 +30,8 @@ public:
     void showProblems();
 
     Game::Version version() const;
+    // The version the player chose last (ET 2.60b before any choice).
+    static Game::Version savedVersion();
     // Checks the script for `version` from now on (the player's choice is made in the window,
     // which also remembers it).
     void setVersion(Game::Version version);

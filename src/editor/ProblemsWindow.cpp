@@ -31,8 +31,10 @@ ProblemsWindow::ProblemsWindow(QWidget *parent)
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("lstProblems"));
     m_list->setAccessibleName(QStringLiteral("Problems"));
-    m_list->setUniformItemSizes(true);
-    m_list->setWordWrap(false);
+    // Each message whole: wrapped to the window's width, never cut short with "...".
+    m_list->setWordWrap(true);
+    m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setResizeMode(QListView::Adjust);
 
     auto *versionRow = new QHBoxLayout;
     versionRow->addWidget(label);

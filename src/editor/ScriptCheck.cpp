@@ -51,11 +51,17 @@ struct CheckIndex
     std::unordered_map<QString, KeyBindings> bindings; // by canonical key
     std::unordered_map<QString, KeyBindings> runBindings; // keys values bind when they run
     QHash<QString, int> vstrCount; // by folded name: how often the script runs it
-    QHash<QString, QSet<LineRecord *>> newVariables; // by folded name: the lines that set it
+    QHash<QString, int> setCount; // by folded name: how often the script sets it
+    // By folded name: the lines whose problems depend on whether the script runs it with vstr
+    // (they set it as a new variable, or their value has problems once it is run).
+    QHash<QString, QSet<LineRecord *>> newVariables;
+    // By folded name: the lines that run it with vstr, noted while no line sets it.
+    QHash<QString, QSet<LineRecord *>> vstrLines;
     // What changed since the last edit was read: keys bound or unbound, names whose vstr count
-    // went to or from zero.
+    // or set count went to or from zero.
     QSet<QString> touchedKeys;
     QSet<QString> touchedNames;
+    QSet<QString> touchedSetNames;
     bool tracking = true; // off while every line is read at once
     bool dropped = false; // replaced by a new index: its lines forget nothing
 };
@@ -79,11 +85,19 @@ public:
             places.append(enter(x.bindings, this->check.bindings[i].key, i));
         for (int i = 0; i < this->runs.size(); ++i)
             runPlaces.append(enter(x.runBindings, this->runs[i].key, i));
-        for (const QString &name : qAsConst(this->check.vstrNames)) {
-            if (++x.vstrCount[name] == 1 && x.tracking)
-                x.touchedNames.insert(name);
+        for (const Game::NameUse &use : qAsConst(this->check.vstrNames)) {
+            if (++x.vstrCount[use.name] == 1 && x.tracking)
+                x.touchedNames.insert(use.name);
+            if (!use.setting)
+                x.vstrLines[use.name].insert(this);
+        }
+        for (const QString &name : qAsConst(this->check.setNames)) {
+            if (++x.setCount[name] == 1 && x.tracking)
+                x.touchedSetNames.insert(name);
         }
         for (const Game::NewVariable &variable : qAsConst(this->check.newVariables))
+            x.newVariables[variable.name].insert(this);
+        for (const Game::NewVariable &variable : qAsConst(this->check.runProblems))
             x.newVariables[variable.name].insert(this);
     }
 
@@ -100,20 +114,38 @@ public:
             x.touchedKeys.insert(runs[i].key);
             runPlaces[i].bindings->erase(runPlaces[i].at);
         }
-        for (const QString &name : qAsConst(check.vstrNames)) {
-            const auto count = x.vstrCount.find(name);
-            if (count != x.vstrCount.end() && --count.value() == 0) {
-                x.vstrCount.erase(count);
-                x.touchedNames.insert(name);
-            }
+        for (const Game::NameUse &use : qAsConst(check.vstrNames)) {
+            if (uncount(x.vstrCount, use.name))
+                x.touchedNames.insert(use.name);
+            forget(x.vstrLines, use.name);
         }
-        for (const Game::NewVariable &variable : qAsConst(check.newVariables)) {
-            const auto lines = x.newVariables.find(variable.name);
-            if (lines != x.newVariables.end()) {
-                lines->remove(this);
-                if (lines->isEmpty())
-                    x.newVariables.erase(lines);
-            }
+        for (const QString &name : qAsConst(check.setNames)) {
+            if (uncount(x.setCount, name))
+                x.touchedSetNames.insert(name);
+        }
+        for (const Game::NewVariable &variable : qAsConst(check.newVariables))
+            forget(x.newVariables, variable.name);
+        for (const Game::NewVariable &variable : qAsConst(check.runProblems))
+            forget(x.newVariables, variable.name);
+    }
+
+    // One use of `name` less; true when it was the last.
+    static bool uncount(QHash<QString, int> &counts, const QString &name)
+    {
+        const auto count = counts.find(name);
+        if (count == counts.end() || --count.value() > 0)
+            return false;
+        counts.erase(count);
+        return true;
+    }
+
+    void forget(QHash<QString, QSet<LineRecord *>> &index, const QString &name)
+    {
+        const auto lines = index.find(name);
+        if (lines != index.end()) {
+            lines->remove(this);
+            if (lines->isEmpty())
+                index.erase(lines);
         }
     }
 
@@ -169,6 +201,20 @@ ScriptCheck::ScriptCheck(QTextDocument *document, Game::Version version, QObject
     readAll();
     connect(m_document, &QTextDocument::contentsChange, this, &ScriptCheck::onContentsChange);
     connect(m_document, &QTextDocument::contentsChanged, this, &ScriptCheck::onContentsChanged);
+}
+
+ScriptCheck::ScriptCheck(QTextDocument *document, Game::Version version, bool)
+    : m_document(document)
+    , m_version(version)
+{
+    readAll();
+}
+
+QVector<ScriptCheck::Entry> ScriptCheck::problemsOf(const QString &text, Game::Version version)
+{
+    QTextDocument document(text);
+    const ScriptCheck check(&document, version, false);
+    return check.allProblems();
 }
 
 ScriptCheck::~ScriptCheck()
@@ -234,8 +280,14 @@ void ScriptCheck::onContentsChange(int position, int, int added)
         for (LineRecord *line : x.newVariables.value(name))
             m_others.append(line->block);
     }
+    // Lines that run names the script began or stopped setting.
+    for (const QString &name : qAsConst(x.touchedSetNames)) {
+        for (LineRecord *line : x.vstrLines.value(name))
+            m_others.append(line->block);
+    }
     x.touchedKeys.clear();
     x.touchedNames.clear();
+    x.touchedSetNames.clear();
     m_pending = true;
 }
 
@@ -260,17 +312,29 @@ QVector<Game::Problem> ScriptCheck::problems(const QTextBlock &block) const
     if (!record)
         return {};
     QVector<Game::Problem> problems = record->check.problems;
+    const CheckIndex &x = *m_index;
     for (const Game::NewVariable &variable : record->check.newVariables) {
-        if (!m_index->vstrCount.contains(variable.name))
+        if (!x.vstrCount.contains(variable.name))
             problems.append(variable.problem);
+    }
+    for (const Game::NewVariable &run : record->check.runProblems) {
+        if (x.vstrCount.contains(run.name))
+            problems.append(run.problem);
+    }
+    for (const Game::NameUse &use : record->check.vstrNames) {
+        if (!use.setting && !x.setCount.contains(use.name))
+            problems.append({use.span, Game::neverSetMessage(use.typed)});
     }
     for (int i = 0; i < record->places.size(); ++i) {
         const LineRecord::Place &place = record->places[i];
         if (place.at == place.bindings->begin())
             continue;
+        // A key bound again to the same text changes nothing.
+        const BindingRef &before = *std::prev(place.at);
         const Game::Binding &binding = record->check.bindings[i];
-        const int earlier = lineOf(*std::prev(place.at)) + 1;
-        problems.append({binding.span, Game::boundAgainMessage(binding.typed, earlier)});
+        if (before.line->check.bindings[before.order].text == binding.text)
+            continue;
+        problems.append({binding.span, Game::boundAgainMessage(binding.typed, lineOf(before) + 1)});
     }
     std::stable_sort(problems.begin(), problems.end(), byStart);
     return problems;

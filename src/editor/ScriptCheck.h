@@ -45,6 +45,9 @@ public:
     };
     // Every problem of the script, line by line.
     QVector<Entry> allProblems() const;
+    // Every problem of a script given as text, read once: needs no display (a check from the
+    // command line).
+    static QVector<Entry> problemsOf(const QString &text, Game::Version version);
 
     // The first line, in the order of the script, that binds `key` (in the form of
     // Game::canonicalKey) and that `wanted` accepts; an invalid block when there is none.
@@ -74,6 +77,9 @@ signals:
     void checked(const QVector<QTextBlock> &others);
 
 private:
+    // `follow`: keeps up with the document's changes, which a document tells only once it has
+    // a layout (and a layout needs fonts, so a display).
+    ScriptCheck(QTextDocument *document, Game::Version version, bool follow);
     void readAll();
     void read(QTextBlock block);
     void onContentsChange(int position, int removed, int added);

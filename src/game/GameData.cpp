@@ -37,6 +37,8 @@ struct Tables
     QSet<QString> keys[2]; // upper-case names, by version
     QSet<QString> vsays; // folded
     QSet<QString> crosshairColours; // folded
+    QStringList settingNames[2]; // by version
+    QStringList commandNames[2];
     QStringList problems;
 };
 
@@ -100,7 +102,7 @@ private:
 
 void readSettings(Tables &t)
 {
-    static const char letters[] = "alricusyxnz"; // in the order of SettingFlag's values
+    static const char letters[] = "alricusyxnze"; // in the order of SettingFlag's values
     TableReader reader(QStringLiteral("cvars.tsv"), 3, t.problems);
     QStringList f;
     bool in[2];
@@ -122,6 +124,24 @@ void readSettings(Tables &t)
             if (in[v])
                 setting.flagsIn[v] = flags;
         }
+    }
+}
+
+// The start values of protected settings; a row for a setting of no other table is reported.
+void readStartValues(Tables &t)
+{
+    TableReader reader(QStringLiteral("protected_defaults.tsv"), 2, t.problems);
+    QStringList f;
+    while (reader.next(f)) {
+        const auto setting = t.settings.find(foldName(f[0]));
+        if (setting == t.settings.end()) {
+            reader.report(QStringLiteral("unknown setting \"%1\"").arg(f[0]));
+            continue;
+        }
+        if (f[1] == QLatin1String("*"))
+            setting->startsAtRunTime = true;
+        else
+            setting->startValue = f[1];
     }
 }
 
@@ -179,10 +199,23 @@ Tables load()
     initGameTables();
     Tables t;
     readSettings(t);
+    readStartValues(t);
     readCommands(t);
     readKeys(t);
     readNames(QStringLiteral("vsays.txt"), t.vsays, t.problems);
     readNames(QStringLiteral("crosshair_colours.txt"), t.crosshairColours, t.problems);
+    for (int v = 0; v < 2; ++v) {
+        for (const SettingInfo &setting : qAsConst(t.settings)) {
+            if (setting.flagsIn[v])
+                t.settingNames[v] << setting.name;
+        }
+        for (const CommandInfo &command : qAsConst(t.commands)) {
+            if (command.placesIn[v] != Places())
+                t.commandNames[v] << command.name;
+        }
+        t.settingNames[v].sort();
+        t.commandNames[v].sort();
+    }
     return t;
 }
 
@@ -232,6 +265,16 @@ QString canonicalKey(QStringView name)
 QString foldName(QStringView name)
 {
     return asciiCase(name, asciiLower);
+}
+
+const QStringList &settingNames(Version version)
+{
+    return tables().settingNames[int(version)];
+}
+
+const QStringList &commandNames(Version version)
+{
+    return tables().commandNames[int(version)];
 }
 
 bool isVsay(QStringView id)

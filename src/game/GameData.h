@@ -30,6 +30,7 @@ enum class SettingFlag {
     Unsafe = 0x100, // x: a server may not change it
     NumericDefault = 0x200, // n: its default is a number
     MenuOnly = 0x400, // z: only the menus list it; no code reads it, so setting it changes nothing
+    NoEffect = 0x800, // e: registered, but nothing reads it or the game forces its value
 };
 Q_DECLARE_FLAGS(SettingFlags, SettingFlag)
 
@@ -44,6 +45,12 @@ struct SettingInfo
 {
     QString name; // as the game spells it (the first spelling listed when the versions differ)
     std::optional<SettingFlags> flagsIn[2]; // by version; empty where that version lacks it
+    // For a setting a script cannot change (read only, write protected, cheat protected): the
+    // value it has before any script runs, which a line may set again without effect. Empty
+    // where the tables do not say; startsAtRunTime where the game sets it as it starts (a
+    // version string, a path), so that no value a script writes matches it.
+    std::optional<QString> startValue;
+    bool startsAtRunTime = false;
 
     bool in(Version version) const { return flagsIn[int(version)].has_value(); }
     // Its flags in that version; none where that version lacks it.
@@ -76,6 +83,10 @@ QString canonicalKey(QStringView name);
 
 // A name as the game compares it: ASCII letters in lower case, every other character unchanged.
 QString foldName(QStringView name);
+
+// The names of every setting, or of every command, of that version, as the game spells them.
+const QStringList &settingNames(Version version);
+const QStringList &commandNames(Version version);
 
 bool isVsay(QStringView id);
 bool isCrosshairColour(QStringView name);

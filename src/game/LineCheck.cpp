@@ -1,7 +1,8 @@
 #include "game/LineCheck.h"
 
-#include "game/AsciiCase.h"
+#include "game/LaterCommands.h"
 #include "game/ReadingCheck.h"
+#include "game/ValueRules.h"
 
 #include <QStringEncoder>
 
@@ -11,24 +12,6 @@
 namespace Game {
 
 namespace {
-
-// Command names compare as the game compares them: ASCII letters without regard to case.
-bool is(QStringView word, QLatin1String name)
-{
-    if (word.size() != name.size())
-        return false;
-    for (qsizetype i = 0; i < word.size(); ++i) {
-        if (asciiLower(word[i].unicode()) != char16_t(name[i].unicode()))
-            return false;
-    }
-    return true;
-}
-
-bool isSetCommand(QStringView word)
-{
-    return is(word, QLatin1String("set")) || is(word, QLatin1String("seta"))
-            || is(word, QLatin1String("sets")) || is(word, QLatin1String("setu"));
-}
 
 bool isNumber(QStringView word)
 {
@@ -46,42 +29,6 @@ bool isNumber(QStringView word)
             return false;
     }
     return digits;
-}
-
-// The words from `first` on, joined with one blank, as set and bind join them.
-QString joinedWords(const QVector<Word> &words, int first)
-{
-    QString joined;
-    for (int i = first; i < words.size(); ++i) {
-        if (i > first)
-            joined += QLatin1Char(' ');
-        joined += words[i].text;
-    }
-    return joined;
-}
-
-Span spanFrom(const QVector<Word> &words, int first)
-{
-    const int start = words[first].span.start;
-    return Span {start, words.last().span.end() - start};
-}
-
-// A binding's text or a value runs as commands later (when the key is pressed, when a vstr
-// runs the value): collects the names those commands run with vstr, however deep.
-void collectVstrNames(QStringView text, Version version, QStringList &names, int depth = 0)
-{
-    if (depth > 8)
-        return;
-    const ConsoleLine line = readLine(text, version);
-    for (const Command &command : line.commands) {
-        const QVector<Word> &w = command.words;
-        if (w.size() < 2)
-            continue;
-        if (is(w[0].text, QLatin1String("vstr")))
-            names << foldName(w[1].text);
-        else if (w.size() >= 3 && (isSetCommand(w[0].text) || is(w[0].text, QLatin1String("bind"))))
-            collectVstrNames(joinedWords(w, 2), version, names, depth + 1);
-    }
 }
 
 // Where a command grows past the bytes the game reads: the first character cut off, or -1.
@@ -121,9 +68,10 @@ public:
             const QStringView name = w[0].text;
             if (isSetCommand(name))
                 checkSet(w);
-            else if (is(name, QLatin1String("bind")) || is(name, QLatin1String("unbind")))
+            else if (isCommand(name, QLatin1String("bind"))
+                     || isCommand(name, QLatin1String("unbind")))
                 checkBind(w);
-            else if (is(name, QLatin1String("vstr")))
+            else if (isCommand(name, QLatin1String("vstr")))
                 checkVstr(w);
             else
                 checkOther(w);
@@ -148,46 +96,53 @@ private:
         }
     }
 
-    QString notRead(const QString &name) const
+    // A setting the game has but does not use: only its menus list it, or nothing reads it.
+    void checkUnused(const SettingInfo &setting, const Word &word)
     {
-        return QStringLiteral("%1 does not read \"%2\": only its menus list it, so this line "
-                              "changes nothing")
-                .arg(m_name, name);
+        const SettingFlags flags = setting.flags(m_version);
+        if (flags & SettingFlag::MenuOnly) {
+            problem(word.span,
+                    QStringLiteral("%1 does not read \"%2\": only its menus list it, so this "
+                                   "line changes nothing")
+                            .arg(m_name, word.text));
+        } else if (flags & SettingFlag::NoEffect) {
+            problem(word.span,
+                    QStringLiteral("%1 does not use \"%2\": nothing reads it or the game sets it "
+                                   "itself, so this line changes nothing")
+                            .arg(m_name, word.text));
+        }
     }
 
     void checkSet(const QVector<Word> &w)
     {
         markWords(w, {Mark::Command, Mark::Setting});
-        const QString &command = w[0].text;
-        bool sets = true;
-        if (w.size() < 3) {
-            sets = false;
-            problem(spanFrom(w, 0),
-                    QStringLiteral("\"%1\" has no value: the game prints its usage and sets "
-                                   "nothing")
-                            .arg(command));
-        }
-        // ET 2.60b's seta, sets and setu do not join the words of a value as set does: a value
-        // of more than one word is refused or cut, so it belongs in quotes.
-        if (m_version == Version::Et260b && !is(command, QLatin1String("set")) && w.size() > 3) {
-            sets = false;
-            problem(spanFrom(w, 2),
-                    QStringLiteral("%1: \"%2\" takes one value word; put the value in quotes")
-                            .arg(m_name, command));
-        }
-        if (w.size() >= 2)
-            checkSettingName(w[1], sets);
-        if (w.size() >= 3)
-            collectVstrNames(joinedWords(w, 2), m_version, m_out.vstrNames);
+        const SetValue value = setValue(w, m_version, m_out.problems);
+        if (w.size() < 2)
+            return;
+        const SettingInfo *setting = checkSettingName(w[1], value.sets);
+        m_out.setNames << foldName(w[1].text);
+        if (w.size() < 3)
+            return;
+        if (setting && value.sets)
+            checkSettingValue(*setting, w[1], value.text, spanFrom(w, 2), m_version,
+                              m_out.problems);
+        // What a vstr of the name would run. Scripts run their own variables: the values of
+        // the game's settings are only looked through for the names they run.
+        QVector<Problem> run;
+        checkInnerQuotes(w, m_version, run);
+        checkLater(joinedWords(w, 2), nested(Later(), w, 2, vstrRuns, setting ? nullptr : &run),
+                   m_version, m_out);
+        for (const Problem &problem : qAsConst(run))
+            m_out.runProblems.append({foldName(w[1].text), problem});
     }
 
-    void checkSettingName(const Word &word, bool sets)
+    // The setting a set line names, when this version has it.
+    const SettingInfo *checkSettingName(const Word &word, bool sets)
     {
         const SettingInfo *setting = findSetting(word.text);
         if (setting && setting->in(m_version)) {
-            if (setting->flags(m_version) & SettingFlag::MenuOnly)
-                problem(word.span, notRead(word.text));
-            return;
+            checkUnused(*setting, word);
+            return setting;
         }
         QString message = QStringLiteral("%1 has no setting \"%2\"").arg(m_name, word.text);
         if (setting) {
@@ -196,7 +151,10 @@ private:
         }
         if (sets)
             message += QStringLiteral("; this line only makes a new variable");
+        if (!setting)
+            message += didYouMean(word.text, m_version, false);
         m_out.newVariables.append({foldName(word.text), {word.span, message}});
+        return nullptr;
     }
 
     void checkBind(const QVector<Word> &w)
@@ -205,8 +163,16 @@ private:
         if (w.size() < 2)
             return;
         const Word &key = w[1];
-        const bool bind = is(w[0].text, QLatin1String("bind"));
+        const bool bind = isCommand(w[0].text, QLatin1String("bind"));
         if (!isKey(key.text, m_version)) {
+            // "bind  "+forward"": the key field was left empty.
+            if (bind && w.size() == 2 && key.quoted) {
+                problem(key.span,
+                        QStringLiteral("No key given: the game takes \"%1\" for the key and "
+                                       "binds nothing")
+                                .arg(key.text));
+                return;
+            }
             problem(key.span,
                     QStringLiteral("%1: \"%2\" isn't a valid key; this line %3 nothing")
                             .arg(m_name, key.text,
@@ -214,8 +180,9 @@ private:
             return;
         }
         if (bind && w.size() >= 3) {
-            m_out.bindings.append({canonicalKey(key.text), key.text, key.span});
-            collectVstrNames(joinedWords(w, 2), m_version, m_out.vstrNames);
+            const QString text = joinedWords(w, 2);
+            m_out.bindings.append({canonicalKey(key.text), key.text, key.span, text});
+            checkLater(text, nested(Later(), w, 2, keyPressed, &m_out.problems), m_version, m_out);
         }
     }
 
@@ -223,7 +190,7 @@ private:
     {
         markWords(w, {Mark::Command, Mark::Setting});
         if (w.size() >= 2)
-            m_out.vstrNames << foldName(w[1].text);
+            useName(m_out, w[1], w[1].span, m_version);
     }
 
     // Any other command; a setting's name alone sets it too ("cg_fov 90").
@@ -232,18 +199,24 @@ private:
         const CommandInfo *command = findCommand(w[0].text);
         if (command && command->in(m_version)) {
             markWords(w, {Mark::Command});
+            if (isCommand(w[0].text, QLatin1String("+vstr"))) {
+                for (int i = 1; i < std::min(int(w.size()), 3); ++i)
+                    useName(m_out, w[i], w[i].span, m_version);
+            }
             return;
         }
         const SettingInfo *setting = findSetting(w[0].text);
         if (setting && setting->in(m_version)) {
             markWords(w, {Mark::Setting});
-            if (setting->flags(m_version) & SettingFlag::MenuOnly)
-                problem(w[0].span, notRead(w[0].text));
+            checkUnused(*setting, w[0]);
+            if (w.size() >= 2) {
+                checkSettingValue(*setting, w[0], nameLineValue(w, m_version), spanFrom(w, 1),
+                                  m_version, m_out.problems);
+            }
             return;
         }
         markWords(w, {});
-        problem(w[0].span,
-                QStringLiteral("%1 has no command \"%2\"; it does nothing").arg(m_name, w[0].text));
+        problem(w[0].span, unknownCommandMessage(w[0].text, m_version));
     }
 
     Version m_version;
@@ -266,8 +239,9 @@ LineCheck checkLine(QStringView text, Version version)
     for (const Command &command : line.commands)
         checker.check(command);
 
-    // ET 2.60b: the ';' ends the comment, and the command after it runs. Both lists go left to
-    // right, so one walk finds the command after each ';' (a line of "//;" repeated has many).
+    // ET 2.60b: the ';' ends the comment, and the command after it runs; a ';' followed by
+    // nothing but blanks runs nothing. Both lists go left to right, so one walk finds the
+    // command after each ';' (a line of "//;" repeated has many).
     const QString endsComment = QStringLiteral("%1 ends the comment at this \";\" and runs the "
                                                "rest as a command")
                                         .arg(displayName(version));
@@ -275,9 +249,9 @@ LineCheck checkLine(QStringView text, Version version)
     for (const int at : line.commentSemicolons) {
         while (next < line.commands.size() && line.commands[next].span.start <= at)
             ++next;
-        const int end
-                = next < line.commands.size() ? line.commands[next].span.end() : int(text.size());
-        checker.problem(Span {at, end - at}, endsComment);
+        if (next >= line.commands.size() || line.commands[next].words.isEmpty())
+            continue;
+        checker.problem(Span {at, line.commands[next].span.end() - at}, endsComment);
     }
     if (line.unbalancedQuote && !line.commands.last().words.isEmpty()) {
         const Word &open = line.commands.last().words.last();
@@ -306,6 +280,13 @@ QString boundAgainMessage(const QString &key, int earlierLine)
     return QStringLiteral("%1 was bound on line %2; this line replaces it")
             .arg(key)
             .arg(earlierLine);
+}
+
+QString neverSetMessage(const QString &name)
+{
+    return QStringLiteral("The script never sets \"%1\": this vstr runs nothing unless another "
+                          "file sets it")
+            .arg(name);
 }
 
 } // namespace Game

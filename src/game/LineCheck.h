@@ -34,6 +34,16 @@ struct Binding
     QString key; // canonicalKey() of the name
     QString typed; // the name as the line spells it
     Span span;
+    QString text; // what the key runs, the words after the key joined as the game joins them
+};
+
+// A name the line runs with vstr, or sets.
+struct NameUse
+{
+    QString name; // foldName() of the name
+    QString typed; // as the line spells it
+    Span span; // where the line names it (the whole binding or value when it is inside one)
+    bool setting = false; // a setting of the game, which exists without any line setting it
 };
 
 // A set line of a name that is no setting of the game: a problem unless the script runs the
@@ -50,9 +60,14 @@ struct LineCheck
     QVector<Problem> problems; // the line's own, left to right
     QVector<Binding> bindings;
     QVector<NewVariable> newVariables;
-    // foldName() of every name the line runs with vstr, in its commands, in the bindings it
-    // makes and in the values it sets (a value that a later vstr runs as commands).
-    QStringList vstrNames;
+    // Problems of a value that show only when the script runs the name with vstr: the value's
+    // commands are run then.
+    QVector<NewVariable> runProblems;
+    // Every name the line runs with vstr, in its commands, in the bindings it makes and in the
+    // values it sets (a value that a later vstr runs as commands).
+    QVector<NameUse> vstrNames;
+    // foldName() of every name the line sets, in its commands and in its bindings and values.
+    QStringList setNames;
 };
 
 // Reads `line` (without its line end) as `version` of the game does and checks each command.
@@ -60,5 +75,8 @@ LineCheck checkLine(QStringView line, Version version);
 
 // The problem of a key bound again: `key` as this line spells it, `earlierLine` counted from 1.
 QString boundAgainMessage(const QString &key, int earlierLine);
+
+// The note on a name run with vstr that no line of the script sets.
+QString neverSetMessage(const QString &name);
 
 } // namespace Game

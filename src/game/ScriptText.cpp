@@ -110,8 +110,13 @@ QStringList bindLine(const QString &key, const QString &command)
 {
     if (!canBind(key))
         return {};
-    return {QLatin1String("bind ") + bindKey(key) + QLatin1String(" \"") + command
-            + QLatin1Char('"')};
+    const QString line = QLatin1String("bind ") + bindKey(key) + QLatin1String(" \"") + command
+            + QLatin1Char('"');
+    // Without a key the game would take the command for the key: the line is kept as a
+    // comment, as a setting without a value is.
+    if (key.trimmed().isEmpty())
+        return {QLatin1String("//") + line};
+    return {line};
 }
 
 } // namespace Game

@@ -42,7 +42,8 @@ QString bindKey(QStringView text);
 bool canBind(QStringView text);
 
 // The bind line of a key field's text and a command: "bind", the key as bindKey writes it and
-// the command in double quotes. None when the key cannot be bound.
+// the command in double quotes; commented out ("//bind  ...") when the field is empty or only
+// blanks. None when the key cannot be bound.
 QStringList bindLine(const QString &key, const QString &command);
 
 } // namespace Game

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <cerrno>
 
@@ -20,20 +18,28 @@ QString failure(const char *verb, const QString &path, const QString &reason)
                                 .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason));
 }
 
-// The system's code page both ways: what a save writes, an open reads back the same.
-QByteArray encode(const QString &text)
+// The line end of the first line; CR LF when there is none.
+QString firstLineEnd(const QString &text)
 {
-    QStringEncoder encoder(QStringConverter::System);
-    return encoder.encode(text);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\n'))
+            return QStringLiteral("\n");
+        if (text[i] == QLatin1Char('\r'))
+            return i + 1 < text.size() && text[i + 1] == QLatin1Char('\n') ? QStringLiteral("\r\n")
+                                                                           : QStringLiteral("\r");
+    }
+    return QStringLiteral("\r\n");
 }
 
-// False when the bytes are not text in the system's code page. A byte-order mark at the start
-// is kept as a character, so that saving writes it back.
-bool decode(const QByteArray &bytes, QString *text)
+QByteArray encode(QString text, FileFormat &format)
 {
-    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
-    *text = decoder.decode(bytes);
-    return !decoder.hasError();
+    if (format.lineEnd != QLatin1String("\r\n"))
+        text.replace(QStringLiteral("\r\n"), format.lineEnd);
+    if (const std::optional<QByteArray> bytes = encodeText(text, format.encoding))
+        return *bytes;
+    // A character typed that the file's encoding lacks: UTF-8 keeps every one.
+    format.encoding = TextEncoding::Utf8;
+    return *encodeText(text, format.encoding);
 }
 
 // Why a script's text cannot be shown as it is, or empty: the script view breaks a line at
@@ -56,16 +62,28 @@ QString lineBreakInside(const QString &text)
 
 } // namespace
 
-QString writeScriptFile(const QString &path, const QString &text)
+QString writeScriptFile(const QString &path, const QString &text, FileFormat &format)
 {
     QSaveFile file(QFileInfo(path).absoluteFilePath());
-    return writeScriptFile(file, text);
+    return writeScriptFile(file, text, format);
+}
+
+QString writeScriptFile(const QString &path, const QString &text)
+{
+    FileFormat format;
+    return writeScriptFile(path, text, format);
 }
 
 QString writeScriptFile(QSaveFile &file, const QString &text)
 {
+    FileFormat format;
+    return writeScriptFile(file, text, format);
+}
+
+QString writeScriptFile(QSaveFile &file, const QString &text, FileFormat &format)
+{
     const QString fullPath = QFileInfo(file.fileName()).absoluteFilePath();
-    const QByteArray bytes = encode(text);
+    const QByteArray bytes = encode(text, format);
 
     // Unbuffered: every write goes to the file system at once, so a full disk is seen here.
     // A buffered save file writes its last bytes inside commit(), which then ignores their
@@ -119,13 +137,13 @@ ScriptFileContents readScriptFile(const QString &path)
     if (bytes.size() > largestScriptFile)
         return refused(tooLarge);
 
-    QString text;
-    if (!decode(bytes, &text))
-        return refused(QStringLiteral("Not text in the system's code page"));
+    FileFormat format;
+    QString text = decodeText(bytes, &format.encoding);
+    format.lineEnd = firstLineEnd(text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QString split = lineBreakInside(text);
     if (!split.isEmpty())
         return refused(split);
-    return ScriptFileContents {text.split(QLatin1Char('\n')), QString()};
+    return ScriptFileContents {text.split(QLatin1Char('\n')), QString(), format};
 }

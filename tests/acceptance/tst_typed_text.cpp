@@ -149,10 +149,11 @@ private slots:
                                    << "Medic;quit"
                                    << "btnVsayAdd"
                                    << "" << QStringList {"bind F5 \"vsay Medic,quit\""};
-        QTest::newRow("kill say text") << 4 << QStringList {"chkKill"} << "edKill1"
-                                       << "bye \"all\"; quit"
-                                       << ""
-                                       << "" << QStringList {"bind  \"kill;say bye 'all', quit\""};
+        QTest::newRow("kill say text")
+                << 4 << QStringList {"chkKill"} << "edKill1"
+                << "bye \"all\"; quit"
+                << ""
+                << "" << QStringList {"//bind  \"kill;say bye 'all', quit\""};
         QTest::newRow("say text, hidden line ends")
                 << 2 << none << "edTexthere"
                 << QStringLiteral("gg\u2028quit\u2029a\ufdd0b\ufdd1c") + QChar(0)

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -53,31 +54,54 @@ private slots:
     }
 
     // An opened script is shown exactly, as at the end of a run, and an unchanged one is saved
-    // back as it was read, with CR LF line ends.
+    // back as it was read: its encoding and line ends (those of its first line) kept.
     void opening_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QByteArray>("shown"); // the script's text in UTF-8, lines joined by CR LF
+        QTest::addColumn<QByteArray>("saved"); // the file after Save
+        QTest::addColumn<QString>("title");
+        const QString utf8 = QStringLiteral("my.cfg[*] - Tarvex v3");
         const QByteArray crlf = "\r\nbind F \"+forward\"\r\n// \xc3\xa9t\xc3\xa9 \xd0\x96\r\n";
-        QTest::newRow("CR LF, system code page") << crlf << crlf;
-        QTest::newRow("LF") << QByteArray("seta a 1\nseta b 2\n")
-                            << QByteArray("seta a 1\r\nseta b 2\r\n");
-        QTest::newRow("CR") << QByteArray("seta a 1\rseta b 2\r")
-                            << QByteArray("seta a 1\r\nseta b 2\r\n");
+        QTest::newRow("CR LF, UTF-8") << crlf << crlf << crlf << utf8;
+        const QByteArray lf = "seta a 1\nseta b 2\n";
+        QTest::newRow("LF") << lf << QByteArray("seta a 1\r\nseta b 2\r\n") << lf << utf8;
+        const QByteArray cr = "seta a 1\rseta b 2\r";
+        QTest::newRow("CR") << cr << QByteArray("seta a 1\r\nseta b 2\r\n") << cr << utf8;
         QTest::newRow("mixed, no final line end")
-                << QByteArray("a\r\n\nb\rc\n\rd") << QByteArray("a\r\n\r\nb\r\nc\r\n\r\nd");
-        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf"
-                                                       "bind X \"+x\"\r\n")
-                                         << QByteArray("\xef\xbb\xbf"
-                                                       "bind X \"+x\"\r\n");
-        QTest::newRow("empty") << QByteArray() << QByteArray();
+                << QByteArray("a\n\r\nb\rc\n\rd") << QByteArray("a\r\n\r\nb\r\nc\r\n\r\nd")
+                << QByteArray("a\n\nb\nc\n\nd") << utf8;
+        const QByteArray bom = "\xef\xbb\xbf"
+                               "bind X \"+x\"\r\n";
+        QTest::newRow("byte-order mark") << bom << bom << bom << utf8;
+        QTest::newRow("empty") << QByteArray() << QByteArray() << QByteArray() << utf8;
+        // Every byte of 0x80 and above, those Windows-1252 leaves undefined included.
+        QByteArray upper = "// \xe4 ";
+        for (int byte = 0x80; byte <= 0xff; ++byte)
+            upper += char(byte);
+        upper += "\nseta name \"J\xe4ger\"\n";
+        QString shown = QStringLiteral("// \u00e4 \u20ac\u0081\u201a\u0192\u201e\u2026\u2020\u2021"
+                                       "\u02c6\u2030\u0160\u2039\u0152\u008d\u017d\u008f\u0090"
+                                       "\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122"
+                                       "\u0161\u203a\u0153\u009d\u017e\u0178");
+        for (int c = 0xa0; c <= 0xff; ++c)
+            shown += QChar(c);
+        shown += QStringLiteral("\r\nseta name \"J\u00e4ger\"\r\n");
+        const QString windows = QStringLiteral("my.cfg (Windows-1252)[*] - Tarvex v3");
+        QTest::newRow("Windows-1252, LF") << upper << shown.toUtf8() << upper << windows;
+        // A UTF-8 sequence cut off at the end of the file: the file is not UTF-8.
+        QTest::newRow("cut UTF-8 sequence")
+                << QByteArray("say ol\xc3") << QByteArray("say ol\xc3\x83")
+                << QByteArray("say ol\xc3") << windows;
         const QByteArray nul("say a\0b\r\nsay c\0\r\n\0", 17);
-        QTest::newRow("NUL characters") << nul << nul;
+        QTest::newRow("NUL characters") << nul << nul << nul << utf8;
     }
     void opening()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, shown);
         QFETCH(QByteArray, saved);
+        QFETCH(QString, title);
         QTemporaryDir dir;
         const QString path = Harness::writeFile(dir.filePath(QStringLiteral("my.cfg")), bytes);
         Harness h;
@@ -88,12 +112,12 @@ private slots:
 
         QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(h.text().toUtf8(), saved);
+        QCOMPARE(h.text().toUtf8(), shown);
         QCOMPARE(shownLayer(h), Layer::Editor);
         QVERIFY(enabled(h, "Edit1") && enabled(h, "SaveCFG1") && enabled(h, "Print1"));
         QVERIFY(newAvailable(h));
         QVERIFY(!h.window().editor()->document()->isUndoAvailable());
-        QCOMPARE(h.window().windowTitle(), QStringLiteral("my.cfg[*] - Tarvex v3"));
+        QCOMPARE(h.window().windowTitle(), title);
         QVERIFY(!h.window().isWindowModified());
         QCOMPARE(Harness::readFile(path), bytes);
 
@@ -103,6 +127,27 @@ private slots:
         QCOMPARE(h.fakes.dialogs.saveSuggestions, QStringList {path});
         QCOMPARE(Harness::readFile(path), saved);
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
+    }
+
+    // A character typed into a Windows-1252 file that Windows-1252 lacks is not lost: the file
+    // is saved in UTF-8 then, and the title no longer names another encoding.
+    void typedBeyondWindows1252()
+    {
+        QTemporaryDir dir;
+        const QString path
+                = Harness::writeFile(dir.filePath(QStringLiteral("my.cfg")), "// \xe4\nseta a 1\n");
+        Harness h;
+        h.fakes.dialogs.openAnswers << path;
+        h.trigger(QStringLiteral("Open1"));
+        QCOMPARE(h.window().windowTitle(), QStringLiteral("my.cfg (Windows-1252)[*] - Tarvex v3"));
+        h.window().editor()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(h.window().editor(), QStringLiteral("// "));
+        QKeyEvent cyrillic(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u0416"));
+        QCoreApplication::sendEvent(h.window().editor(), &cyrillic);
+        h.fakes.dialogs.saveAnswers << path;
+        h.trigger(QStringLiteral("SaveCFG1"));
+        QCOMPARE(Harness::readFile(path), QByteArray("// \xc3\xa4\nseta a 1\n// \xd0\x96"));
+        QTRY_COMPARE(h.window().windowTitle(), QStringLiteral("my.cfg[*] - Tarvex v3"));
     }
 
     // No question while nothing is unsaved; Cancel keeps everything, before any dialog; OK
@@ -159,8 +204,6 @@ private slots:
                                      << "File larger than 16 MiB";
         QTest::newRow("device") << "/dev/zero"
                                 << "Not a regular file";
-        QTest::newRow("other code page") << "latin1.cfg"
-                                         << "Not text in the system's code page";
         // Characters the script view would show and save as line breaks.
         for (const char *hex : {"2028", "2029", "FDD0", "FDD1"}) {
             QTest::addRow("U+%s", hex)
@@ -190,8 +233,6 @@ private slots:
         } else if (name == QLatin1String("large.cfg")) {
             QFile large(path);
             QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(largestScriptFile + 1));
-        } else if (name == QLatin1String("latin1.cfg")) {
-            Harness::writeFile(path, "// \xe9t\xe9\r\n");
         } else if (name.startsWith(QLatin1String("U+"))) {
             const QChar hidden(name.mid(2, 4).toUShort(nullptr, 16));
             Harness::writeFile(path, QStringLiteral("say a\nsay b%1c\r\n").arg(hidden).toUtf8());

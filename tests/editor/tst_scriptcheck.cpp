@@ -7,6 +7,7 @@
 #include "editor/ScriptHighlighter.h"
 #include "platform/Settings.h"
 #include "support/Harness.h"
+#include "wizard/ScriptBuffer.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -100,7 +101,7 @@ private slots:
         QTest::newRow("variables the script runs with vstr")
                 << "set t0 \"cg_fov 90; set t vstr t1\"\nset t1 \"cg_fov 100; set t vstr t0\"\n"
                    "set t \"vstr t0\"\nbind F4 \"vstr t\"\nseta vol \"bind INS vstr low\"\n"
-                   "set low 1\nvstr vol"
+                   "set low \"s_volume 0.1\"\nvstr vol"
                 << et << QStringList();
         QTest::newRow("menu-only setting, ET 2.60b")
                 << "seta cg_drawBuddies 1" << et
@@ -131,12 +132,12 @@ private slots:
         QTest::newRow("value words, ET 2.60b")
                 << "seta nme Big Bad Wolf\nsetu name Your Nick Here\nseta name Big Bad" << et
                 << QStringList {"1 [nme] ET 2.60b has no setting \"nme\"",
-                                "1 [Big Bad Wolf] ET 2.60b: \"seta\" takes one value word; put "
-                                "the value in quotes",
-                                "2 [Your Nick Here] ET 2.60b: \"setu\" takes one value word; put "
-                                "the value in quotes",
-                                "3 [Big Bad] ET 2.60b: \"seta\" takes one value word; put the "
-                                "value in quotes"};
+                                "1 [Big Bad Wolf] ET 2.60b: \"seta\" takes at most two value "
+                                "words: the game prints its usage and sets nothing; put the value "
+                                "in quotes",
+                                "2 [Your Nick Here] ET 2.60b: \"setu\" takes at most two value "
+                                "words: the game prints its usage and sets nothing; put the value "
+                                "in quotes"};
         QTest::newRow("value words, ET: Legacy")
                 << "seta nme Big Bad Wolf\nsetu name Your Nick Here\nseta name Big Bad" << legacy
                 << QStringList {"1 [nme] ET: Legacy has no setting \"nme\"; this line only makes "
@@ -151,7 +152,7 @@ private slots:
         QTest::newRow("semicolon in a comment, ET: Legacy")
                 << "bind F5 \"kill\" // made by me; quit" << legacy << QStringList();
         QTest::newRow("unbalanced quote")
-                << "bind F5 \"a\"\nbind F5 \"say hi; kill" << et
+                << "bind F5 \"+attack\"\nbind F5 \"say hi; kill" << et
                 << QStringList {"2 [F5] F5 was bound on line 1; this line replaces it",
                                 "2 [\"say hi; kill] This quote is not closed: the game reads the "
                                 "rest of the line as one word"};
@@ -185,8 +186,9 @@ private slots:
                 << QStringList {"2 [/* f] ET: Legacy reads everything up to the next \"*/\" as a "
                                 "comment, the lines below included"};
         QTest::newRow("key bound again")
-                << "bind F5 \"a\"\nbind X \"b\"; bind F5 \"c\"\nbind f5 \"d\"\n"
-                   "bind SEMICOLON \"e\"\nbind semicolon \"f\""
+                << "bind F5 \"+attack\"\nbind X \"kill\"; bind F5 \"+moveup\"\nbind f5 "
+                   "\"+activate\"\n"
+                   "bind SEMICOLON \"+stats\"\nbind semicolon \"+scores\""
                 << legacy
                 << QStringList {"2 [F5] F5 was bound on line 1; this line replaces it",
                                 "3 [f5] f5 was bound on line 2; this line replaces it",
@@ -211,12 +213,12 @@ private slots:
         QTest::newRow("binding") << "bind F3 \"ready\" // gg"
                                  << QStringList {"[bind] command", "[F3] key", "[\"ready\"] quoted",
                                                  "[// gg] comment"};
-        QTest::newRow("setting") << "seta cg_fov -90.5; cg_crosshairColor white"
-                                 << QStringList {"[seta] command", "[cg_fov] setting",
-                                                 "[-90.5] number", "[cg_crosshairColor] setting"};
+        QTest::newRow("setting") << "seta m_pitch -0.022; cg_crosshairColor white"
+                                 << QStringList {"[seta] command", "[m_pitch] setting",
+                                                 "[-0.022] number", "[cg_crosshairColor] setting"};
         QTest::newRow("problems over colours")
                 << "vstr t; set g_allowVote 1 //x; y"
-                << QStringList {"[vstr] command", "[t] setting",
+                << QStringList {"[vstr] command", "[t] setting~",
                                 "[set] command",  "[g_allowVote] setting~",
                                 "[1] number",     "[//x] comment",
                                 "[; y] plain~"};
@@ -238,7 +240,8 @@ private slots:
     // and the set lines of a name that the script runs with vstr.
     void editsReachOtherLines()
     {
-        QPlainTextEdit view(QStringLiteral("bind F1 \"a\"\nset t \"echo\"\nbind F1 \"b\"\nvstr x"));
+        QPlainTextEdit view(
+                QStringLiteral("bind F1 \"+attack\"\nset t \"echo\"\nbind F1 \"+moveup\"\nvstr x"));
         QTextDocument &document = *view.document();
         ScriptCheck check(&document, Version::Et260b);
         ScriptHighlighter highlighter(check);
@@ -251,7 +254,7 @@ private slots:
         QVERIFY(!underlined(2));
         typeAt(document, 3, 6, QStringLiteral("\nvstr t")); // the script runs t now
         QVERIFY(!underlined(1));
-        typeAt(document, 1, 12, QStringLiteral("\nbind F1 \"c\"")); // before the binding
+        typeAt(document, 1, 12, QStringLiteral("\nbind F1 \"+activate\"")); // before the binding
         QVERIFY(underlined(3));
         QCOMPARE(check.problems(document.findBlockByNumber(3)).first().message,
                  QStringLiteral("F1 was bound on line 3; this line replaces it"));
@@ -261,11 +264,34 @@ private slots:
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         cursor.removeSelectedText(); // line 3 goes: the binding after it is the first now
         QVERIFY(!underlined(2));
+        QVERIFY(underlined(3)); // vstr x, which the script never sets
+        typeAt(document, 1, 12, QStringLiteral("; set x \"echo\""));
+        QVERIFY(!underlined(3));
+        typeAt(document, 2, 0, QStringLiteral("bind F1 \"+moveup\"\n")); // the same binding
+        QVERIFY(!underlined(3));
 
         // What the edits left equals a check of the text from scratch.
         QTextDocument fresh(document.toPlainText());
         ScriptCheck freshCheck(&fresh, Version::Et260b);
         QCOMPARE(describe(document, check), describe(fresh, freshCheck));
+    }
+
+    // A message longer than the window is wide shows whole, on more than one row.
+    void wholeMessages()
+    {
+        Harness h;
+        h.window().buffer().replace({QStringLiteral("seta name Big Bad Wolf")});
+        h.window().checkTools().showProblems();
+        auto *list = h.find<QListWidget>(QStringLiteral("lstProblems"));
+        list->window()->resize(300, 260);
+        QTRY_VERIFY(list->viewport()->width() < 300);
+        const QString text = list->item(0)->text();
+        const QRect row = list->visualItemRect(list->item(0));
+        const QFontMetrics metrics(list->font());
+        const QRect needed
+                = metrics.boundingRect(QRect(0, 0, row.width(), 10000), Qt::TextWordWrap, text);
+        QVERIFY(metrics.horizontalAdvance(text) > row.width());
+        QVERIFY2(row.height() >= needed.height(), qPrintable(QString::number(row.height())));
     }
 
     // After a default run, Check Script (F8) lists the settings the game does not read; a
@@ -287,6 +313,12 @@ private slots:
                 QStringLiteral("Line %1: ET 2.60b has no setting \"g_allowVote\"; this line only "
                                "makes a new variable")
                         .arg(lineOf(QStringLiteral("set g_allowVote 1"))),
+                QStringLiteral("Line %1: ET 2.60b does not use \"cg_popupLimboMenu\": nothing "
+                               "reads it or the game sets it itself, so this line changes nothing")
+                        .arg(lineOf(QStringLiteral("seta cg_popupLimboMenu 1"))),
+                QStringLiteral("Line %1: ET 2.60b does not use \"ui_menuFiles\": nothing reads "
+                               "it or the game sets it itself, so this line changes nothing")
+                        .arg(lineOf(QStringLiteral("seta ui_menuFiles \"ui/menus.txt\""))),
                 QStringLiteral("Line %1: ET 2.60b does not read \"cg_drawBuddies\": only its "
                                "menus list it, so this line changes nothing")
                         .arg(lineOf(QStringLiteral("seta cg_drawBuddies 1"))),
@@ -311,18 +343,19 @@ private slots:
         editor->moveCursor(QTextCursor::End);
         QTest::keyClicks(editor, QStringLiteral("seta nme Big Bad Wolf"));
         const int typed = lines.size();
-        QTRY_COMPARE(list->count(), 5);
+        QTRY_COMPARE(list->count(), 7);
         QCOMPARE(
-                entries().mid(3),
+                entries().mid(5),
                 (QStringList {QStringLiteral("Line %1: ET 2.60b has no setting \"nme\"").arg(typed),
-                              QStringLiteral("Line %1: ET 2.60b: \"seta\" takes one value word; "
+                              QStringLiteral("Line %1: ET 2.60b: \"seta\" takes at most two value "
+                                             "words: the game prints its usage and sets nothing; "
                                              "put the value in quotes")
                                       .arg(typed)}));
         // The caret on the problem shows it in the hint line.
         QCOMPARE(h.find<QLabel>(QStringLiteral("StatusPanel0"))->text(),
                  entries().last().section(QStringLiteral(": "), 1));
 
-        emit list->itemActivated(list->item(1));
+        emit list->itemActivated(list->item(3));
         QCOMPARE(editor->textCursor().blockNumber() + 1, lineOf("seta cg_drawBuddies 1"));
         QCOMPARE(editor->textCursor().positionInBlock(), 5);
 

@@ -46,7 +46,10 @@ QStringList described(const QTextDocument &document, const ScriptCheck &check)
                              .arg(mark.span.start)
                              .arg(mark.span.length)
                              .arg(int(mark.mark));
-        out << marks + QLatin1Char(' ') + line->vstrNames.join(QLatin1Char(','));
+        QStringList names;
+        for (const Game::NameUse &use : line->vstrNames)
+            names << use.name;
+        out << marks + QLatin1Char(' ') + names.join(QLatin1Char(','));
     }
     return out;
 }

@@ -52,6 +52,12 @@ void TestGameNames::settings_data()
     QTest::newRow("menus only") << "cg_drawBuddies"
                                 << "anz"
                                 << "-";
+    QTest::newRow("no effect") << "ui_menuFiles"
+                               << "ae"
+                               << "ae";
+    QTest::newRow("registered by both since the table's fix") << "r_wolffog"
+                                                              << "cn"
+                                                              << "cn";
     QTest::newRow("not in 2.60b") << "g_allowVote"
                                   << "-"
                                   << "-";
@@ -75,7 +81,7 @@ void TestGameNames::settings()
     QFETCH(QString, et260b);
     QFETCH(QString, legacy);
 
-    static const char letters[] = "alricusyxnz";
+    static const char letters[] = "alricusyxnze";
     const SettingInfo *setting = findSetting(name);
     const QString expected[] = {et260b, legacy};
     for (const Version version : allVersions) {

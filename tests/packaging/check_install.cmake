@@ -91,7 +91,7 @@ if(NOT EXISTS ${desktop})
 else()
     # The entry starts the installed program and shows the installed icon.
     file(READ ${desktop} entry)
-    expect("${entry}" "\nExec=tarvex\n"
+    expect("${entry}" "\nExec=tarvex %f\n"
            "the desktop entry does not start tarvex")
     expect("${entry}" "\nIcon=tarvex\n"
            "the desktop entry does not show the tarvex icon")

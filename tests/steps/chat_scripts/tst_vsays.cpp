@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("vsay, empty key") << "btnVsayAdd"
                                          << ""
                                          << "PathCleared"
-                                         << "bind  \"vsay PathCleared\"";
+                                         << "//bind  \"vsay PathCleared\"";
         QTest::newRow("vsay, empty message") << "btnVsayAdd"
                                              << "F5"
                                              << ""
@@ -95,7 +95,7 @@ private slots:
         QTest::newRow("say, both empty") << "btnSayAdd"
                                          << ""
                                          << ""
-                                         << "bind  \"say \"";
+                                         << "//bind  \"say \"";
     }
 
     void typedFields()

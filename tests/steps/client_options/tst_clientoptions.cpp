@@ -311,7 +311,7 @@ private slots:
         Harness::retype(h.find<QLineEdit>(QStringLiteral("edFPS")), QStringLiteral("125"));
         QStringList want = miscDefaults;
         want[0] = QStringLiteral("seta com_maxfps 125");
-        want[19] = QStringLiteral("bind  \"notready\"");
+        want[19] = QStringLiteral("//bind  \"notready\"");
         QCOMPARE(h.pressNext(9), want);
     }
 

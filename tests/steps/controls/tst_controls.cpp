@@ -265,7 +265,7 @@ private slots:
         h.startRun();
         Harness::retype(h.find<QLineEdit>("edForward"), "");
         QStringList expected = defaultRows;
-        expected[0] = "bind  \"+forward\"";
+        expected[0] = "//bind  \"+forward\"";
         QCOMPARE(h.pressNext(1), expected);
     }
 
