@@ -214,7 +214,7 @@ private:
             return;
         }
         if (bind && w.size() >= 3) {
-            m_out.bindings.append({canonicalKey(key.text), key.text, key.span});
+            m_out.bindings.append({canonicalKey(key.text, m_version), key.text, key.span});
             collectVstrNames(joinedWords(w, 2), m_version, m_out.vstrNames);
         }
     }

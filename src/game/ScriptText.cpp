@@ -106,12 +106,16 @@ bool canBind(QStringView text)
     return !text.contains(QLatin1Char('"'));
 }
 
-QStringList bindLine(const QString &key, const QString &command)
+QStringList bindLine(const QString &key, const QString &command, Version version)
 {
     if (!canBind(key))
         return {};
-    return {QLatin1String("bind ") + bindKey(key) + QLatin1String(" \"") + command
-            + QLatin1Char('"')};
+    QStringList lines;
+    for (const QString &each : keysToBind(key, version)) {
+        lines << QLatin1String("bind ") + (each == key ? bindKey(key) : each) + QLatin1String(" \"")
+                        + command + QLatin1Char('"');
+    }
+    return lines;
 }
 
 } // namespace Game

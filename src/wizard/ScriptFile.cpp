@@ -20,10 +20,10 @@ QString failure(const char *verb, const QString &path, const QString &reason)
                                 .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason));
 }
 
-// The system's code page both ways: what a save writes, an open reads back the same.
-QByteArray encode(const QString &text)
+// No byte-order mark is added: the game would read one as part of the first command.
+QByteArray encode(const QString &text, QStringConverter::Encoding encoding)
 {
-    QStringEncoder encoder(QStringConverter::System);
+    QStringEncoder encoder(encoding);
     return encoder.encode(text);
 }
 
@@ -56,16 +56,17 @@ QString lineBreakInside(const QString &text)
 
 } // namespace
 
-QString writeScriptFile(const QString &path, const QString &text)
+QString writeScriptFile(const QString &path, const QString &text,
+                        QStringConverter::Encoding encoding)
 {
     QSaveFile file(QFileInfo(path).absoluteFilePath());
-    return writeScriptFile(file, text);
+    return writeScriptFile(file, text, encoding);
 }
 
-QString writeScriptFile(QSaveFile &file, const QString &text)
+QString writeScriptFile(QSaveFile &file, const QString &text, QStringConverter::Encoding encoding)
 {
     const QString fullPath = QFileInfo(file.fileName()).absoluteFilePath();
-    const QByteArray bytes = encode(text);
+    const QByteArray bytes = encode(text, encoding);
 
     // Unbuffered: every write goes to the file system at once, so a full disk is seen here.
     // A buffered save file writes its last bytes inside commit(), which then ignores their

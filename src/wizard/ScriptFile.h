@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringConverter>
 #include <QStringList>
 
 class QSaveFile;
@@ -8,14 +9,17 @@ class QSaveFile;
 // The script as a file on disk: the text in the system's 8-bit code page, no byte-order mark
 // added, line ends as the text holds them (CR LF for every line the program writes).
 
-// Writes the script to `path`: the text encoded in the system's code page, line ends as the text
-// holds them. The file is replaced whole or not at all: on failure an existing file keeps its old
-// contents. Returns the error message to show, empty on success.
-QString writeScriptFile(const QString &path, const QString &text);
+// Writes the script to `path`: the text in `encoding` (ET 2.60b's scripts in the system's code
+// page, ET: Legacy's in UTF-8, which it reads), line ends as the text holds them. The file is
+// replaced whole or not at all: on failure an existing file keeps its old contents. Returns the
+// error message to show, empty on success.
+QString writeScriptFile(const QString &path, const QString &text,
+                        QStringConverter::Encoding encoding = QStringConverter::System);
 
 // The same through a save file already named after the file to replace; tests hand in one
 // whose writes fail.
-QString writeScriptFile(QSaveFile &file, const QString &text);
+QString writeScriptFile(QSaveFile &file, const QString &text,
+                        QStringConverter::Encoding encoding = QStringConverter::System);
 
 // The largest file opened as a script, 16 MiB.
 constexpr qint64 largestScriptFile = 16 * 1024 * 1024;
