@@ -49,7 +49,11 @@ void ScriptFiles::save()
     if (!path.isEmpty()) {
         m_saveName = path;
         const QString text = m_buffer.text();
-        const QString failure = writeScriptFile(path, text);
+        // ET: Legacy reads its scripts as UTF-8.
+        const QString failure = writeScriptFile(path, text,
+                                                m_wizard.gameVersion() == Game::Version::Legacy
+                                                        ? QStringConverter::Utf8
+                                                        : QStringConverter::System);
         if (!failure.isEmpty()) {
             // New stays unavailable: the script is not safe anywhere yet.
             m_services.dialogs->error(&m_window, applicationTitle, failure);
@@ -192,7 +196,9 @@ void ScriptFiles::scheduleTitle()
 
 FilePlaces ScriptFiles::places() const
 {
-    const QStringList gameFolders = gameScriptFolders();
+    const QStringList gameFolders = gameScriptFolders(
+            m_wizard.gameVersion() == Game::Version::Legacy ? FirstFolders::Legacy
+                                                            : FirstFolders::Et260b);
     FilePlaces places;
     places.folder = RecentScripts::lastFolder();
     if (!QFileInfo(places.folder).isDir())

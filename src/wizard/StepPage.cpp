@@ -35,6 +35,14 @@ StepPage::StepPage(const QString &objectName, const QString &titleBar, QWidget *
     m_bottom = bottom;
 }
 
+void StepPage::setGameVersion(Game::Version version)
+{
+    if (version == m_game)
+        return;
+    m_game = version;
+    showGameVersion();
+}
+
 QPushButton *StepPage::setNextButton(int step)
 {
     const StepInfo &info = stepInfo(step);
