@@ -21,7 +21,7 @@ class GameChoiceTest : public QObject
     }
 
 private slots:
-    void init() { programSettings()->clear(); }
+    void init() { Settings().clear(); }
 
     void oneChoiceKeptBetweenRuns()
     {

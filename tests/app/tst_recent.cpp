@@ -131,7 +131,7 @@ private slots:
             QCOMPARE(then.sideBar, sideBar);
         }
         // For ET 2.60b, its etmain folder.
-        programSettings()->clear();
+        Settings().clear();
         Harness h;
         h.chooseGame(Game::Version::Legacy);
         h.chooseGame(Game::Version::Et260b);
