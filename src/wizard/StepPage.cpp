@@ -40,6 +40,8 @@ void StepPage::setGameVersion(Game::Version version)
     if (version == m_game)
         return;
     m_game = version;
+    for (const auto &rows : m_rowSets)
+        rows->showVersion(version);
     showGameVersion();
 }
 
@@ -65,7 +67,7 @@ QStringList StepPage::lines() const
 {
     QStringList lines;
     for (const auto &rows : m_rowSets)
-        lines << rows->lines();
+        lines << rows->lines(m_game);
     return lines;
 }
 

@@ -48,7 +48,6 @@ seta r_dynamiclight 0)");
 
 const QStringList miscDefaults = linesOf(R"(seta com_maxfps 80
 seta cl_autoupdate 0
-seta cg_popupLimboMenu 1
 seta cg_crosshairSize 25
 seta rate 25000
 seta r_texturebits 32
@@ -58,10 +57,7 @@ seta r_drawSun 1
 seta cg_shadows 1
 seta r_highQualityVideo 1
 seta s_khz 22
-seta ui_menuFiles "ui/menus.txt"
-seta cg_drawBuddies 1
 seta cg_crosshairColor white
-seta cg_drawIcons 1
 seta cg_lagometer 0
 seta cg_bloodFlash 1
 bind F3 "ready"
@@ -137,9 +133,8 @@ private slots:
                                                 "chkCT", "chkCompresst", "chkDynL", "chkDlights"}
                                 << QStringList {};
         QTest::newRow("misc") << 9
-                              << QStringList {"chkUpdate", "chkPlimbo",   "chkStereo", "chkBlood",
-                                              "chkSun",    "chkShadows",  "chkVideo",  "chkBuddies",
-                                              "chkIcons",  "chkLagometer"}
+                              << QStringList {"chkUpdate",  "chkStereo", "chkBlood",    "chkSun",
+                                              "chkShadows", "chkVideo",  "chkLagometer"}
                               << allOff(miscDefaults);
     }
     void everyBoxUnchecked()

@@ -149,19 +149,23 @@ private slots:
         }
         pressAlone(field, Qt::Key_Shift, 0xffe1);
         const QStringList written = h.pressNext(1);
-        QCOMPARE(written.mid(0, 3),
+        const int first = int(written.indexOf(QStringLiteral("bind SHIFT \"+forward\"")));
+        QVERIFY(first >= 0);
+        QCOMPARE(written.mid(first, 3),
                  (QStringList {"bind SHIFT \"+forward\"", "bind RIGHTSHIFT \"+forward\"",
                                "bind S \"+back\""}));
 
         // ET 2.60b: the right-hand keys are the same keys.
         Harness et;
+        et.chooseGame(Game::Version::Et260b);
         et.goToStep(1);
         field = et.focus<KeyField>(QStringLiteral("edForward"));
         pressAlone(field, Qt::Key_Shift, 0xffe2);
         QCOMPARE(field->text(), QStringLiteral("SHIFT"));
         pressAlone(field, Qt::Key_AltGr, 0xfe03);
         QCOMPARE(field->text(), QStringLiteral("ALT"));
-        QCOMPARE(et.pressNext(1).mid(0, 2),
+        const QStringList etWritten = et.pressNext(1);
+        QCOMPARE(etWritten.mid(int(etWritten.indexOf(QStringLiteral("bind ALT \"+forward\""))), 2),
                  (QStringList {"bind ALT \"+forward\"", "bind S \"+back\""}));
     }
 
