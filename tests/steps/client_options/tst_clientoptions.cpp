@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -267,12 +268,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         // Three steps up from "25" is the first item, remark and all.
         QTest::newRow("crosshair size with remark")
-                << "cbCrosssize" << 3 << "" << 3 << "seta cg_crosshairSize \"5   //Tiny\"";
+                << "cbCrosssize" << 3 << "" << 2 << "seta cg_crosshairSize \"5   //Tiny\"";
         QTest::newRow("crosshair size one up")
-                << "cbCrosssize" << 1 << "" << 3 << "seta cg_crosshairSize \"20 //Small\"";
-        QTest::newRow("typed sound quality") << "cbSound" << 0 << "64" << 11 << "seta s_khz 64";
+                << "cbCrosssize" << 1 << "" << 2 << "seta cg_crosshairSize \"20 //Small\"";
+        QTest::newRow("typed sound quality") << "cbSound" << 0 << "64" << 10 << "seta s_khz 64";
         QTest::newRow("typed colour")
-                << "cbCrosscolor" << 0 << "Orange" << 14 << "seta cg_crosshairColor Orange";
+                << "cbCrosscolor" << 0 << "Orange" << 11 << "seta cg_crosshairColor Orange";
     }
     void comboText()
     {
@@ -306,8 +307,48 @@ private slots:
         Harness::retype(h.find<QLineEdit>(QStringLiteral("edFPS")), QStringLiteral("125"));
         QStringList want = miscDefaults;
         want[0] = QStringLiteral("seta com_maxfps 125");
-        want[19] = QStringLiteral("bind  \"notready\"");
+        want.last() = QStringLiteral("bind  \"notready\"");
         QCOMPARE(h.pressNext(9), want);
+    }
+
+    // Rows a game has no use for stay on screen, disabled, saying why; a value the game would
+    // change is shown in the warning colour with the values it takes, in the hint line too.
+    void rowsFollowTheGame()
+    {
+        Harness h;
+        h.click(QStringLiteral("tbNew"));
+        h.chooseGame(Game::Version::Legacy);
+        h.click(QStringLiteral("SpeedButton1"));
+        h.nextUntil(9);
+        const QString unread = QStringLiteral("No version of the game reads this setting");
+        auto *buddies = h.find<QCheckBox>(QStringLiteral("chkBuddies"));
+        auto *lagometer = h.find<QCheckBox>(QStringLiteral("chkLagometer"));
+        QVERIFY(!buddies->isEnabled());
+        QCOMPARE(buddies->statusTip(), unread);
+        QVERIFY(!lagometer->isEnabled());
+        QCOMPARE(lagometer->statusTip(),
+                 QStringLiteral("ET: Legacy sets this in its HUD editor (component lagometer)"));
+
+        auto *fps = h.focus<QLineEdit>(QStringLiteral("edFPS"));
+        Harness::retype(fps, QStringLiteral("0"));
+        const QString range = QStringLiteral("ET: Legacy takes com_maxfps from 20 to 500, whole "
+                                             "numbers: it would use 20 for 0");
+        QCOMPARE(fps->accessibleDescription(), range);
+        QCOMPARE(fps->toolTip(), range);
+        QVERIFY(fps->property("valueProblem").toBool());
+        QCOMPARE(h.find<QLabel>(QStringLiteral("StatusPanel0"))->text(),
+                 QStringLiteral("Max frames / second  default  about :65 - ") + range);
+        // Shown, not changed: the line says what the player typed.
+        QVERIFY(h.pressNext(9).contains(QStringLiteral("seta com_maxfps 0")));
+
+        // ET 2.60b takes 0 (no limit) and reads the lagometer; nobody reads the buddies.
+        h.chooseGame(Game::Version::Et260b);
+        QCOMPARE(fps->accessibleDescription(), QString());
+        QVERIFY(!fps->property("valueProblem").toBool());
+        QCOMPARE(fps->statusTip(), QStringLiteral("Max frames / second  default  about :65"));
+        QVERIFY(lagometer->isEnabled());
+        QCOMPARE(lagometer->statusTip(), QStringLiteral("Ingame lagometer"));
+        QVERIFY(!buddies->isEnabled());
     }
 
     void lastStepOpensScriptView()
