@@ -56,6 +56,21 @@ private slots:
         QVERIFY(writesFor(again, "rbLegacy"));
         QCOMPARE(checkedFor(again), QStringLiteral("ET: Legacy"));
     }
+
+    // The kill script's hint says when ET: Legacy refuses /kill.
+    void killHint()
+    {
+        Harness h;
+        auto *say = h.find<QWidget>(QStringLiteral("edKill1"));
+        const QString hint = say->statusTip();
+        h.chooseGame(Game::Version::Legacy);
+        QCOMPARE(say->statusTip(),
+                 hint
+                         + QStringLiteral(" (ET: Legacy refuses /kill during spawn protection "
+                                          "unless cg_allowSelfKillSpawnProtection is 1)"));
+        h.chooseGame(Game::Version::Et260b);
+        QCOMPARE(say->statusTip(), hint);
+    }
 };
 
 TARVEX_TEST_MAIN(GameChoiceTest)
