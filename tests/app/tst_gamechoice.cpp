@@ -4,6 +4,7 @@
 #include "support/Harness.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QRadioButton>
 
 class GameChoiceTest : public QObject
@@ -55,6 +56,21 @@ private slots:
         again.trigger(QStringLiteral("CheckScript1"));
         QVERIFY(writesFor(again, "rbLegacy"));
         QCOMPARE(checkedFor(again), QStringLiteral("ET: Legacy"));
+    }
+
+    // A default run written for ET: Legacy passes the check for ET: Legacy.
+    void legacyDefaultRunChecksClean()
+    {
+        Harness h;
+        h.click(QStringLiteral("tbNew"));
+        h.chooseGame(Game::Version::Legacy);
+        h.click(QStringLiteral("SpeedButton1"));
+        h.nextUntil(10);
+        h.trigger(QStringLiteral("CheckScript1"));
+        QCOMPARE(checkedFor(h), QStringLiteral("ET: Legacy"));
+        auto *list = h.find<QListWidget>(QStringLiteral("lstProblems"));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("No problems found"));
     }
 
     // The kill script's hint says when ET: Legacy refuses /kill.

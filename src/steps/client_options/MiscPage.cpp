@@ -1,12 +1,15 @@
 #include "steps/client_options/MiscPage.h"
 
+#include "game/ValueRanges.h"
 #include "steps/client_options/SettingRows.h"
 #include "steps/keys/KeyRows.h"
 #include "widgets/PageKit.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,8 +34,7 @@ std::vector<Row> miscRows()
     const QStringList crosshairColors
             = {QStringLiteral("white"), QStringLiteral("red"), QStringLiteral("blue"),
                QStringLiteral("green"), QStringLiteral("yellow")};
-    const QStringList soundRates
-            = {QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("44")};
+    const QStringList soundRates = Game::soundRates(Game::Version::Et260b);
     // clang-format off
     return {
             Row::edit("edFPS").label("Max FPS:").text("80")
@@ -130,4 +132,14 @@ MiscPage::MiscPage(KeyCheck &keys, QWidget *parent)
     }
 
     setNextButton(9);
+}
+
+void MiscPage::showGameVersion()
+{
+    auto *rates = findChild<QComboBox *>(QStringLiteral("cbSound"));
+    const QString chosen = rates->currentText();
+    const QSignalBlocker quiet(rates);
+    rates->clear();
+    rates->addItems(Game::soundRates(gameVersion()));
+    rates->setEditText(chosen);
 }

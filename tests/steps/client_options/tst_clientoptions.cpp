@@ -338,6 +338,11 @@ private slots:
         QVERIFY(fps->property("valueProblem").toBool());
         QCOMPARE(h.find<QLabel>(QStringLiteral("StatusPanel0"))->text(),
                  QStringLiteral("Max frames / second  default  about :65 - ") + range);
+        // ET: Legacy knows 48 kHz too.
+        auto *rates = h.find<QComboBox>(QStringLiteral("cbSound"));
+        QCOMPARE(rates->count(), 4);
+        Harness::retype(rates->lineEdit(), QStringLiteral("48"));
+        QCOMPARE(rates->accessibleDescription(), QString());
         // Shown, not changed: the line says what the player typed.
         QVERIFY(h.pressNext(9).contains(QStringLiteral("seta com_maxfps 0")));
 
@@ -349,6 +354,10 @@ private slots:
         QVERIFY(lagometer->isEnabled());
         QCOMPARE(lagometer->statusTip(), QStringLiteral("Ingame lagometer"));
         QVERIFY(!buddies->isEnabled());
+        QCOMPARE(rates->count(), 3);
+        QCOMPARE(rates->currentText(), QStringLiteral("48"));
+        QCOMPARE(rates->accessibleDescription(),
+                 QStringLiteral("ET 2.60b takes s_khz 11, 22 or 44: it would use 11 for 48"));
     }
 
     void lastStepOpensScriptView()
