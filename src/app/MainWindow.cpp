@@ -86,6 +86,10 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     // The key fields of the screens look up the keys the script binds in the script's check.
     m_keys = addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
     m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard);
+    // One choice of game: the screens write for the game the script is checked for.
+    connect(m_checkTools, &CheckTools::versionChanged, m_wizard, &Wizard::setGameVersion);
+    connect(m_wizard, &Wizard::gameVersionChanged, m_checkTools, &CheckTools::chooseVersion);
+    m_checkTools->useSavedVersion();
     m_recovery = new CrashRecovery(*this, m_services, *m_wizard, m_editor, *m_files);
     setAcceptDrops(true);
 

@@ -49,6 +49,9 @@ void ScriptFiles::save()
         m_saveName = path;
         const QString text = m_buffer.text();
         FileFormat format = m_format;
+        // ET: Legacy reads its scripts as UTF-8.
+        if (m_wizard.gameVersion() == Game::Version::Legacy)
+            format.encoding = TextEncoding::Utf8;
         const QString failure = writeScriptFile(path, text, format);
         if (!failure.isEmpty()) {
             // New stays unavailable: the script is not safe anywhere yet.
@@ -196,7 +199,9 @@ void ScriptFiles::scheduleTitle()
 
 FilePlaces ScriptFiles::places() const
 {
-    const QStringList gameFolders = gameScriptFolders();
+    const QStringList gameFolders = gameScriptFolders(
+            m_wizard.gameVersion() == Game::Version::Legacy ? FirstFolders::Legacy
+                                                            : FirstFolders::Et260b);
     FilePlaces places;
     places.folder = RecentScripts::lastFolder();
     if (!QFileInfo(places.folder).isDir())

@@ -54,14 +54,6 @@ CheckTools::CheckTools(QPlainTextEdit *editor, QLabel *hintPanel, QWidget *windo
             m_listTimer->start();
     });
     connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this, &CheckTools::refreshHint);
-    m_editor->installEventFilter(this);
-}
-
-bool CheckTools::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_editor && event->type() == QEvent::Show)
-        useSavedVersion();
-    return QObject::eventFilter(watched, event);
 }
 
 Game::Version CheckTools::version() const
@@ -71,10 +63,7 @@ Game::Version CheckTools::version() const
 
 void CheckTools::useSavedVersion()
 {
-    if (m_versionRead)
-        return;
-    m_versionRead = true;
-    const Game::Version saved = readSavedVersion();
+    const Game::Version saved = savedVersion();
     if (saved != version())
         setVersion(saved);
 }
@@ -86,7 +75,6 @@ Game::Version CheckTools::savedVersion()
 
 void CheckTools::showProblems()
 {
-    useSavedVersion();
     if (!m_window) {
         m_window = new ProblemsWindow(m_mainWindow);
         m_window->showVersion(version());
@@ -101,7 +89,7 @@ void CheckTools::showProblems()
 
 void CheckTools::setVersion(Game::Version version)
 {
-    m_versionRead = true;
+    const bool changed = version != this->version();
     m_check->setVersion(version);
     m_highlighter->refresh();
     if (m_window) {
@@ -109,13 +97,16 @@ void CheckTools::setVersion(Game::Version version)
         refreshList();
     }
     refreshHint();
+    if (changed)
+        emit versionChanged(version);
 }
 
 void CheckTools::chooseVersion(Game::Version version)
 {
+    if (version == this->version())
+        return;
     saveVersion(version);
-    if (version != this->version())
-        setVersion(version);
+    setVersion(version);
 }
 
 void CheckTools::refreshList()

@@ -15,16 +15,22 @@ class ScriptHighlighter;
 
 // The check of the script view: its lines coloured as the game reads them with their problems
 // underlined, the problem under the caret in the hint line, and the Check Script window that
-// lists every problem. The game version checked for is the player's last choice (ET 2.60b at
-// first), kept in the settings.
+// lists every problem. The game version checked for is the player's choice of game (ET 2.60b at
+// first), kept in the settings: the one the wizard writes for too.
 class CheckTools : public QObject
 {
     Q_OBJECT
 public:
     // Follows the script view from the start: each append is checked and coloured as it comes,
     // before the view lays the new lines out (colouring them later would lay them out again).
-    // The player's version is read when the view is first shown.
+    // The player's version is read by useSavedVersion().
     CheckTools(QPlainTextEdit *editor, QLabel *hintPanel, QWidget *window);
+
+    // Checks for the version the player chose last.
+    void useSavedVersion();
+    // The player's choice of game, in the Check Script window or elsewhere: kept in the
+    // settings and checked for.
+    void chooseVersion(Game::Version version);
 
     // Check Script: shows the window with the script's problems.
     void showProblems();
@@ -39,12 +45,10 @@ public:
     ScriptCheck *check() const { return m_check; }
     ScriptHighlighter *highlighter() const { return m_highlighter; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+signals:
+    void versionChanged(Game::Version version);
 
 private:
-    void useSavedVersion();
-    void chooseVersion(Game::Version version);
     void refreshHint();
     void refreshList();
     void goTo(int line, int column);
@@ -56,7 +60,6 @@ private:
     ScriptHighlighter *m_highlighter = nullptr;
     ProblemsWindow *m_window = nullptr;
     QTimer *m_listTimer = nullptr;
-    bool m_versionRead = false;
     // The problem's message the hint line shows for the caret; empty when it shows none.
     QString m_hint;
 };

@@ -126,7 +126,7 @@ QString bindingIn(const QString &line, const QString &key, Game::Version version
     for (const Game::Command &command : Game::readLine(line, version).commands) {
         const QVector<Game::Word> &w = command.words;
         if (w.size() < 3 || w[0].text.compare(QLatin1String("bind"), Qt::CaseInsensitive) != 0
-            || Game::canonicalKey(w[1].text) != key)
+            || Game::canonicalKey(w[1].text, version) != key)
             continue;
         binding.clear();
         for (int i = 2; i < w.size(); ++i)

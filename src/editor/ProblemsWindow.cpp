@@ -7,6 +7,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 constexpr int lineRole = Qt::UserRole;
 constexpr int columnRole = Qt::UserRole + 1;
@@ -67,16 +69,27 @@ void ProblemsWindow::showEntries(const QVector<ScriptCheck::Entry> &entries)
     const int row = m_list->currentRow();
     const int scrolled = m_list->verticalScrollBar()->value();
     m_list->setUpdatesEnabled(false);
-    m_list->clear();
-    for (const ScriptCheck::Entry &entry : entries) {
-        auto *item = new QListWidgetItem(entryText(entry), m_list);
+    // The entries are put into the items there are, so that a screen reader's view of the
+    // list stays in step with it (a list emptied and filled again leaves it the old items).
+    const int count = std::max(int(entries.size()), 1);
+    while (m_list->count() > count)
+        delete m_list->takeItem(m_list->count() - 1);
+    while (m_list->count() < count)
+        new QListWidgetItem(m_list);
+    for (int i = 0; i < int(entries.size()); ++i) {
+        QListWidgetItem *item = m_list->item(i);
+        item->setText(entryText(entries[i]));
         item->setData(Qt::AccessibleTextRole, item->text());
-        item->setData(lineRole, entry.line);
-        item->setData(columnRole, entry.problem.span.start);
+        item->setData(lineRole, entries[i].line);
+        item->setData(columnRole, entries[i].problem.span.start);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
     if (entries.isEmpty()) {
-        auto *item = new QListWidgetItem(QStringLiteral("No problems found"), m_list);
+        QListWidgetItem *item = m_list->item(0);
+        item->setText(QStringLiteral("No problems found"));
         item->setData(Qt::AccessibleTextRole, item->text());
+        item->setData(lineRole, QVariant());
+        item->setData(columnRole, QVariant());
         item->setFlags(Qt::ItemIsEnabled);
     }
     if (row >= 0 && row < m_list->count())

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <cstring>
 
 // The tables are the repository's copies under resources/game/, compiled in as a Qt resource:
@@ -259,6 +260,34 @@ QString canonicalKey(QStringView name)
     if (name == u" ")
         return QStringLiteral("SPACE");
     return upperCase(name);
+}
+
+namespace {
+// Names both games know for a key that has a left-hand and a right-hand twin.
+const QLatin1String modifierKeys[]
+        = {QLatin1String("ALT"), QLatin1String("CTRL"), QLatin1String("SHIFT")};
+
+bool isModifierKey(const QString &canonical)
+{
+    return std::find(std::begin(modifierKeys), std::end(modifierKeys), canonical)
+            != std::end(modifierKeys);
+}
+} // namespace
+
+QString canonicalKey(QStringView name, Version version)
+{
+    const QString canonical = canonicalKey(name);
+    if (version == Version::Legacy && isModifierKey(canonical))
+        return QStringLiteral("LEFT") + canonical;
+    return canonical;
+}
+
+QStringList keysToBind(const QString &key, Version version)
+{
+    const QString canonical = canonicalKey(key.trimmed());
+    if (version == Version::Legacy && isModifierKey(canonical))
+        return {key, QStringLiteral("RIGHT") + canonical};
+    return {key};
 }
 
 // The game folds only ASCII letters when it compares names.

@@ -80,6 +80,13 @@ bool isKey(QStringView name, Version version);
 // The form in which two key names are equal exactly when the game takes them for the same key:
 // ASCII letters in capitals, ";" as SEMICOLON and " " as SPACE.
 QString canonicalKey(QStringView name);
+// The same in `version`: ET: Legacy also takes ALT, CTRL and SHIFT for the left-hand keys
+// (LEFTALT, LEFTCTRL, LEFTSHIFT).
+QString canonicalKey(QStringView name, Version version);
+// The key names a binding to `key` is written for, so that the key works as the player meant:
+// the key itself, and in ET: Legacy, where ALT, CTRL and SHIFT name the left-hand key only, the
+// right-hand key too (RIGHTALT, RIGHTCTRL, RIGHTSHIFT).
+QStringList keysToBind(const QString &key, Version version);
 
 // A name as the game compares it: ASCII letters in lower case, every other character unchanged.
 QString foldName(QStringView name);

@@ -73,6 +73,17 @@ QString keyNameFor(int qtKey, Qt::KeyboardModifiers modifiers)
     return lookUp(others, qtKey);
 }
 
+QString modifierKeyName(int qtKey, bool rightHand, Version version)
+{
+    if (qtKey != Qt::Key_Shift && qtKey != Qt::Key_Control && qtKey != Qt::Key_Alt
+        && qtKey != Qt::Key_AltGr)
+        return QString();
+    const QString name = lookUp(others, qtKey);
+    if (version == Version::Legacy && (rightHand || qtKey == Qt::Key_AltGr))
+        return QStringLiteral("RIGHT") + name;
+    return name;
+}
+
 QString keyNameFor(Qt::MouseButton button)
 {
     switch (button) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/GameData.h"
+
 #include <QString>
 #include <Qt>
 
@@ -13,6 +15,11 @@ namespace Game {
 // typing them), for the editing keys Backspace, Delete, Tab and Escape, and for keys the game
 // has no name for in both versions.
 QString keyNameFor(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// The name of the Shift, Ctrl or Alt key (AltGr is the right-hand Alt) in `version`: SHIFT,
+// CTRL or ALT for either hand in ET 2.60b; in ET: Legacy, where those name the left-hand keys,
+// RIGHTSHIFT, RIGHTCTRL or RIGHTALT for the right-hand one. Empty for any other key.
+QString modifierKeyName(int qtKey, bool rightHand, Version version);
 
 // MOUSE3 to MOUSE5 for the middle, back and forward buttons; empty for the left and right
 // buttons (they edit the field) and any other.

@@ -181,7 +181,7 @@ private:
         }
         if (bind && w.size() >= 3) {
             const QString text = joinedWords(w, 2);
-            m_out.bindings.append({canonicalKey(key.text), key.text, key.span, text});
+            m_out.bindings.append({canonicalKey(key.text, m_version), key.text, key.span, text});
             checkLater(text, nested(Later(), w, 2, keyPressed, &m_out.problems), m_version, m_out);
         }
     }

@@ -31,7 +31,7 @@ struct Problem
 // A key the line binds, in the order of its commands.
 struct Binding
 {
-    QString key; // canonicalKey() of the name
+    QString key; // canonicalKey() of the name in the line's game version
     QString typed; // the name as the line spells it
     Span span;
     QString text; // what the key runs, the words after the key joined as the game joins them

@@ -106,17 +106,22 @@ bool canBind(QStringView text)
     return !text.contains(QLatin1Char('"'));
 }
 
-QStringList bindLine(const QString &key, const QString &command)
+QStringList bindLine(const QString &key, const QString &command, Version version)
 {
     if (!canBind(key))
         return {};
-    const QString line = QLatin1String("bind ") + bindKey(key) + QLatin1String(" \"") + command
-            + QLatin1Char('"');
     // Without a key the game would take the command for the key: the line is kept as a
     // comment, as a setting without a value is.
-    if (key.trimmed().isEmpty())
-        return {QLatin1String("//") + line};
-    return {line};
+    if (key.trimmed().isEmpty()) {
+        return {QLatin1String("//bind ") + bindKey(key) + QLatin1String(" \"") + command
+                + QLatin1Char('"')};
+    }
+    QStringList lines;
+    for (const QString &each : keysToBind(key, version)) {
+        lines << QLatin1String("bind ") + (each == key ? bindKey(key) : each) + QLatin1String(" \"")
+                        + command + QLatin1Char('"');
+    }
+    return lines;
 }
 
 } // namespace Game

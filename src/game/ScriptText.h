@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/GameData.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -43,7 +45,8 @@ bool canBind(QStringView text);
 
 // The bind line of a key field's text and a command: "bind", the key as bindKey writes it and
 // the command in double quotes; commented out ("//bind  ...") when the field is empty or only
-// blanks. None when the key cannot be bound.
-QStringList bindLine(const QString &key, const QString &command);
+// blanks. None when the key cannot be bound. For ET: Legacy, ALT, CTRL and SHIFT bind the
+// left-hand key only: a second line binds the right-hand one.
+QStringList bindLine(const QString &key, const QString &command, Version version = Version::Et260b);
 
 } // namespace Game

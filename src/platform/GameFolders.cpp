@@ -8,12 +8,19 @@
 #include <QStandardPaths>
 #endif
 
-QStringList gameScriptFolders()
+QStringList gameScriptFolders(FirstFolders first)
 {
     const QDir home = QDir::home();
-    QStringList candidates {home.filePath(QStringLiteral(".etlegacy/legacy")),
-                            home.filePath(QStringLiteral(".etwolf/etmain"))};
-#ifdef Q_OS_WIN
+    QStringList legacy;
+    QStringList etmain;
+#if defined(Q_OS_MACOS)
+    const QDir support(home.filePath(QStringLiteral("Library/Application Support")));
+    legacy << support.filePath(QStringLiteral("etlegacy/legacy"));
+    etmain << support.filePath(QStringLiteral("Wolfenstein ET/etmain"));
+#elif !defined(Q_OS_WIN)
+    legacy << home.filePath(QStringLiteral(".etlegacy/legacy"));
+    etmain << home.filePath(QStringLiteral(".etwolf/etmain"));
+#else
     // ET 2.60b's installer records where the game went (a 32-bit program, so in the registry's
     // 32-bit view); otherwise it is in one of the usual program folders.
     const QString game = QStringLiteral("Wolfenstein - Enemy Territory");
@@ -27,11 +34,13 @@ QStringList gameScriptFolders()
     }
     for (const QString &folder : installs) {
         if (!folder.isEmpty())
-            candidates << QDir(folder).filePath(QStringLiteral("etmain"));
+            etmain << QDir(folder).filePath(QStringLiteral("etmain"));
     }
-    candidates << QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                          .filePath(QStringLiteral("ETLegacy/legacy"));
+    legacy << QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                      .filePath(QStringLiteral("ETLegacy/legacy"));
 #endif
+    const QStringList candidates
+            = first == FirstFolders::Legacy ? legacy + etmain : etmain + legacy;
     QStringList folders;
     for (const QString &candidate : candidates) {
         const QString folder = QDir::cleanPath(candidate);

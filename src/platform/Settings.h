@@ -20,7 +20,8 @@ namespace Setting {
 inline const SettingKey<QStringList> recentScripts {"files/recentScripts", {}};
 // The folder of the script opened or saved last; empty before the first.
 inline const SettingKey<QString> lastFolder {"files/lastFolder", {}};
-// The game version the script view checks for: "et260b" or "legacy".
+// The game scripts are written and checked for (start screen and Check Script): "et260b" or
+// "legacy".
 inline const SettingKey<QString> gameVersion {"check/gameVersion", QStringLiteral("et260b")};
 
 } // namespace Setting

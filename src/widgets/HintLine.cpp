@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QStatusTipEvent>
 #include <QWidget>
 
 HintLine::HintLine(QWidget *window, QLabel *panel)
@@ -27,9 +28,18 @@ QString HintLine::hintFor(const QWidget *widget)
 bool HintLine::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    // Hints go to the hint panel only; Qt's own tips would show them twice or elsewhere.
     case QEvent::ToolTip:
+        // Except a warning: why a field shows in the warning colour (PageKit::showWarning).
+        if (auto *widget = qobject_cast<QWidget *>(watched);
+            widget && !widget->property("warning").toString().isEmpty())
+            break;
+        return true;
     case QEvent::StatusTip:
-        // Hints go to the hint panel only; Qt's own tips would show them twice or elsewhere.
+        // A control's warning came or went while the player typed in it or pointed at it.
+        if (auto *widget = qobject_cast<QWidget *>(watched);
+            widget && widget->window() == m_window && widget->property("plainHint").isValid())
+            m_panel->setText(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     case QEvent::Enter:
     case QEvent::Leave: {

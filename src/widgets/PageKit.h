@@ -18,6 +18,13 @@ namespace PageKit {
 // The status bar hint of a control.
 void setHint(QWidget *widget, const QString &hint);
 
+// Shows why a control's value is wrong, the way a key field shows an unknown key: its text in
+// the warning colour, and `warning` in the hint line (after the control's hint), as its tool
+// tip and as its accessible description. An empty warning shows the control as usual again.
+void showWarning(QWidget *control, const QString &warning);
+// The warning a control shows; empty when it shows none.
+QString warningOf(const QWidget *control);
+
 // Names a control after the label that describes it, for screen readers and for tests; the
 // label becomes the control's buddy when given. An editable combo box's edit field gets the
 // same name.

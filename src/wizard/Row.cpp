@@ -173,6 +173,28 @@ Row &Row::inVersion(Game::Version version, const Writes &writes)
     return *this;
 }
 
+Row &Row::renamedIn(Game::Version version, const char *setting)
+{
+    Writes renamed = m_writes;
+    renamed.name = QString::fromUtf8(setting);
+    return inVersion(version, renamed);
+}
+
+Row &Row::absentIn(Game::Version version, const QString &why)
+{
+    Writes absent = m_writes;
+    absent.absentBecause = why;
+    return inVersion(version, absent);
+}
+
+Row &Row::absent(const QString &why)
+{
+    m_writes.absentBecause = why;
+    for (auto &[version, writes] : m_otherVersions)
+        writes.absentBecause = why;
+    return *this;
+}
+
 QString Row::accessibleNameText() const
 {
     return m_accessibleName.isEmpty() ? m_label : m_accessibleName;
@@ -196,12 +218,14 @@ QStringList Row::lines(const QString &value, const QString &command, Game::Versi
 {
     const Writes &writes = writesIn(version);
     if (!writes.absentBecause.isEmpty())
+        return writes.fixedLines;
+    if (writes.onlyWhenChecked && m_kind == Kind::Check && !checkState(value))
         return {};
     switch (writes.form) {
     case Writes::Form::Fixed:
         return writes.fixedLines;
     case Writes::Form::Bind:
-        return Game::bindLine(value, command);
+        return Game::bindLine(value, command, version);
     case Writes::Form::Set:
         return {Game::settingLine(QStringLiteral("set ") + writes.name + writes.separator, value)};
     case Writes::Form::Seta:

@@ -38,8 +38,14 @@ public:
         QStringList fixedLines; // what a fixed row writes
         QString separator = QStringLiteral(" "); // between the setting's name and its value
         std::optional<std::pair<double, double>> range; // the numbers the game accepts
-        // When set, the row writes nothing in this version and shows this on screen as why.
+        // When set, the row writes nothing in this version (but its fixedLines, a comment)
+        // and shows this on screen as why, disabled.
         QString absentBecause;
+        // A check box that writes its line only when checked.
+        bool onlyWhenChecked = false;
+        // The name of another check box row of the same screen whose setting this game merged
+        // into this row's: one line, its value checked when either box is.
+        QString joinedWith;
     };
 
     static Row key(const char *name);
@@ -85,6 +91,13 @@ public:
     // What the row writes in another game version than ET 2.60b, in place of what it writes
     // there: a renamed setting, another range, or no line at all.
     Row &inVersion(Game::Version version, const Writes &writes);
+    // After what the row writes: in `version` the setting has another name.
+    Row &renamedIn(Game::Version version, const char *setting);
+    // After what the row writes: `version` has no use for the setting; the row stays on the
+    // screen, disabled, with `why` as its hint.
+    Row &absentIn(Game::Version version, const QString &why);
+    // No version of the game has a use for the setting.
+    Row &absent(const QString &why);
 
     Kind kind() const { return m_kind; }
     const QString &name() const { return m_name; }

@@ -1,6 +1,7 @@
 #include "wizard/RowSet.h"
 
 #include "game/ScriptText.h"
+#include "game/ValueRanges.h"
 #include "widgets/PageKit.h"
 
 #include <QCheckBox>
@@ -45,6 +46,11 @@ RowSet::RowSet(std::vector<Row> rows, const std::vector<Grid> &grids, const RowS
     alignLabels(grids, style);
     if (style.tabAsShown)
         chainTabs(style);
+    for (int i = 0; i < size(); ++i) {
+        if (QLineEdit *text = m_rows[i].text; text && m_rows[i].row.kind() != Row::Kind::Key)
+            QObject::connect(text, &QLineEdit::textChanged, text, [this, i] { checkValue(i); });
+    }
+    showVersion(m_version);
 }
 
 void RowSet::makeControl(Built &built, const RowStyle &style)
@@ -244,12 +250,66 @@ int RowSet::find(const QString &target) const
     return -1;
 }
 
+// A row joined with another writes one line for both, checked when either written box is.
+bool RowSet::joinedOn(int index, Game::Version version) const
+{
+    const Row &row = m_rows[index].row;
+    const int other = named(row.writesIn(version).joinedWith);
+    for (const int i : {index, other}) {
+        if (i >= 0 && written(i) && row.checkState(value(i)))
+            return true;
+    }
+    return false;
+}
+
 QStringList RowSet::lines(Game::Version version) const
 {
     QStringList out;
     for (int i = 0; i < size(); ++i) {
-        if (written(i))
+        const Row &row = m_rows[i].row;
+        const QString joined = row.writesIn(version).joinedWith;
+        if (!joined.isEmpty()) {
+            if (written(i) || written(named(joined)))
+                out << row.lines(row.checkValue(joinedOn(i, version)), version);
+        } else if (written(i)) {
             out << linesOf(i, version);
+        }
     }
     return out;
+}
+
+void RowSet::showVersion(Game::Version version)
+{
+    m_version = version;
+    for (int i = 0; i < size(); ++i) {
+        Built &built = m_rows[i];
+        if (!built.control)
+            continue;
+        const QString absent = built.row.writesIn(version).absentBecause;
+        for (QWidget *part : {built.control, static_cast<QWidget *>(built.enable),
+                              static_cast<QWidget *>(built.label)}) {
+            if (!part)
+                continue;
+            part->setEnabled(absent.isEmpty());
+            if (!part->property("hintInUse").isValid())
+                part->setProperty("hintInUse", part->statusTip());
+            part->setStatusTip(absent.isEmpty() ? part->property("hintInUse").toString() : absent);
+        }
+        checkValue(i);
+    }
+}
+
+// A value the game would clamp or replace is shown, not changed.
+void RowSet::checkValue(int index)
+{
+    const Built &built = m_rows[index];
+    const Row::Writes &writes = built.row.writesIn(m_version);
+    const bool setting
+            = writes.form == Row::Writes::Form::Set || writes.form == Row::Writes::Form::Seta;
+    if (!built.text || !setting || built.row.kind() == Row::Kind::Key)
+        return;
+    const QString warning = writes.absentBecause.isEmpty()
+            ? Game::valueOutOfRange(writes.name, built.text->text(), m_version)
+            : QString();
+    PageKit::showWarning(built.control, warning);
 }

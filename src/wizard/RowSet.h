@@ -75,6 +75,10 @@ public:
     // The row that sets `setting` or binds `command`; -1 when none does.
     int find(const QString &target) const;
 
+    // Shows the rows as `version` reads them: a row whose setting it has no use for disabled,
+    // with the reason as its hint; a value it would change in the warning colour.
+    void showVersion(Game::Version version);
+
 private:
     struct Built
     {
@@ -90,6 +94,10 @@ private:
     int named(const QString &name) const;
     QCheckBox *enableBoxNamed(const QString &name) const;
     void chainTabs(const RowStyle &style);
+    bool joinedOn(int index, Game::Version version) const;
+    void checkValue(int index);
+
+    Game::Version m_version = Game::Version::Et260b;
 
     std::vector<Built> m_rows;
 };

@@ -3,6 +3,7 @@
 #include "wizard/TextEncoding.h"
 
 #include <QString>
+#include <QStringConverter>
 #include <QStringList>
 
 class QSaveFile;

@@ -25,10 +25,14 @@ const QString useThis = QStringLiteral("do you whant to use this?");
 StartPage::StartPage(QWidget *parent)
     : StepPage(QStringLiteral("pnlStart"), QStringLiteral("// CFG Options"), parent)
 {
+    auto *right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->addWidget(addOrganizer(), 1);
+    right->addWidget(addGame());
     auto *columns = new QHBoxLayout;
     columns->setSpacing(10);
     columns->addWidget(addGeneral(), 3);
-    columns->addWidget(addOrganizer(), 2);
+    columns->addLayout(right, 2);
     body()->addLayout(columns);
     body()->addStretch(1);
 
@@ -139,6 +143,47 @@ QFrame *StartPage::addOrganizer()
     connect(styles, &QButtonGroup::buttonToggled, this, showPreview);
     showPreview();
     return organizer.frame;
+}
+
+// The game the script is for: the lines of every step follow it.
+QFrame *StartPage::addGame()
+{
+    Group game = group(QStringLiteral("pnlGame"), QStringLiteral("Game"));
+    game.grid->setVerticalSpacing(2);
+    m_games = new QButtonGroup(this);
+    const struct
+    {
+        Game::Version version;
+        const char *name;
+        QString caption;
+        QString hint;
+    } choices[] = {
+            {Game::Version::Et260b, "rbET260b", QStringLiteral("ET &2.60b"),
+             QStringLiteral("Write the script for ET 2.60b, the original release")},
+            {Game::Version::Legacy, "rbLegacy", QStringLiteral("ET: &Legacy"),
+             QStringLiteral("Write the script for ET: Legacy")},
+    };
+    int column = 0;
+    for (const auto &choice : choices) {
+        auto *button = new QRadioButton(choice.caption);
+        button->setObjectName(QLatin1String(choice.name));
+        button->setAccessibleName(QStringLiteral("Game: ") + Game::displayName(choice.version));
+        setHint(button, choice.hint);
+        m_games->addButton(button, int(choice.version));
+        game.grid->addWidget(button, 0, column++);
+    }
+    game.grid->setColumnStretch(column, 1);
+    m_games->button(int(gameVersion()))->setChecked(true);
+    connect(m_games, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            emit gameChosen(Game::Version(id));
+    });
+    return game.frame;
+}
+
+void StartPage::showGameVersion()
+{
+    m_games->button(int(gameVersion()))->setChecked(true);
 }
 
 QStringList StartPage::lines() const

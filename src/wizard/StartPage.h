@@ -3,6 +3,7 @@
 #include "wizard/SectionStyle.h"
 #include "wizard/StepPage.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
@@ -25,9 +26,17 @@ public:
     // Whether the script's name is written; this also guards the Game options step's nick line.
     bool scriptNamed() const;
 
+signals:
+    // The player picked the game to write for.
+    void gameChosen(Game::Version version);
+
+protected:
+    void showGameVersion() override;
+
 private:
     QFrame *addGeneral();
     QFrame *addOrganizer();
+    QFrame *addGame();
 
     QCheckBox *m_scriptNameEnabled;
     QLineEdit *m_scriptName;
@@ -41,4 +50,5 @@ private:
     QRadioButton *m_noStyle;
     QRadioButton *m_style1;
     QRadioButton *m_style2;
+    QButtonGroup *m_games = nullptr; // ids are Game::Version values
 };

@@ -35,6 +35,16 @@ StepPage::StepPage(const QString &objectName, const QString &titleBar, QWidget *
     m_bottom = bottom;
 }
 
+void StepPage::setGameVersion(Game::Version version)
+{
+    if (version == m_game)
+        return;
+    m_game = version;
+    for (const auto &rows : m_rowSets)
+        rows->showVersion(version);
+    showGameVersion();
+}
+
 QPushButton *StepPage::setNextButton(int step)
 {
     const StepInfo &info = stepInfo(step);
@@ -57,7 +67,7 @@ QStringList StepPage::lines() const
 {
     QStringList lines;
     for (const auto &rows : m_rowSets)
-        lines << rows->lines();
+        lines << rows->lines(m_game);
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/GameData.h"
 #include "wizard/RowSet.h"
 
 #include <QStringList>
@@ -24,12 +25,17 @@ public:
     ~StepPage() override;
 
     // The step's own lines, built from the controls as they are now, in the order they are
-    // written: by default those of its rows. Steps whose Next writes nothing return none.
+    // written for the game version chosen: by default those of its rows. Steps whose Next
+    // writes nothing return none.
     virtual QStringList lines() const;
 
     // The rows of the screen, each set as it was added: a reader of scripts walks them to find
     // the row of a setting or a command.
     const std::vector<std::unique_ptr<RowSet>> &rowSets() const { return m_rowSets; }
+
+    // The game the lines are written for (the player's choice on the start screen).
+    Game::Version gameVersion() const { return m_game; }
+    void setGameVersion(Game::Version version);
 
     // The Next button of the start screen (0) or of an option step (1 to 9), named, captioned
     // and hinted as the step table says. It takes no keyboard focus, so that the player's typing
@@ -52,10 +58,15 @@ protected:
     RowSet &addRows(std::vector<Row> rows, const std::vector<RowSet::Grid> &grids,
                     const RowStyle &style);
 
+    // The game version changed: a screen whose rows differ between the games shows which rows
+    // the game chosen reads.
+    virtual void showGameVersion() { }
+
 private:
     std::vector<std::unique_ptr<RowSet>> m_rowSets;
     QVBoxLayout *m_body;
     QVBoxLayout *m_footerNotes;
     QPushButton *m_next = nullptr;
     QHBoxLayout *m_bottom = nullptr;
+    Game::Version m_game = Game::Version::Et260b;
 };

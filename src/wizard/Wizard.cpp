@@ -25,10 +25,14 @@ void Wizard::setScreen(int step, std::function<StepPage *()> build)
 {
     m_layers->setFactory(stepInfo(step).layer, [this, step, build = std::move(build)] {
         StepPage *page = build();
-        if (step == startScreen)
+        page->setGameVersion(m_game);
+        if (step == startScreen) {
             connect(page, &StepPage::nextClicked, this, &Wizard::startWizard);
-        else
+            connect(static_cast<StartPage *>(page), &StartPage::gameChosen, this,
+                    &Wizard::setGameVersion);
+        } else {
             connect(page, &StepPage::nextClicked, this, [this, step] { nextStep(step); });
+        }
         connect(page, &StepPage::linesAdded, this, &Wizard::progressed);
         return static_cast<QWidget *>(page);
     });
@@ -104,4 +108,16 @@ void Wizard::nextStep(int step)
     }
     apply(info.next);
     emit progressed();
+}
+
+void Wizard::setGameVersion(Game::Version version)
+{
+    if (version == m_game)
+        return;
+    m_game = version;
+    for (int step = startScreen; step <= lastStep; ++step) {
+        if (QWidget *built = m_layers->widget(stepInfo(step).layer))
+            static_cast<StepPage *>(built)->setGameVersion(version);
+    }
+    emit gameVersionChanged(version);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/GameData.h"
 #include "wizard/Layers.h"
 #include "wizard/Transitions.h"
 
@@ -39,15 +40,13 @@ public:
     // Builds the first screen not built yet; false when there was none left.
     bool buildNextScreen();
 
+    // The game every screen writes its lines for; chosen on the start screen.
+    Game::Version gameVersion() const { return m_game; }
     // The commands as the transitions left them, in Command's order.
     const std::array<bool, commandCount> &commandsOn() const { return m_commandsOn; }
     // Puts back a screen and the commands as they were: the layers shown, bottom to top.
     void restoreScreen(const std::array<bool, layerCount> &shownLayers,
                        const std::array<bool, commandCount> &commandsOn);
-
-signals:
-    // After every Next, and after a screen added lines of its own (Add Vsay, Add Say).
-    void progressed();
 
 public slots:
     // Carries out a trigger: the screen change and the commands turned on or off.
@@ -57,6 +56,15 @@ public slots:
     // An option step's Next (1 to 9): its lines, framed in the chosen section style, then its
     // screen change.
     void nextStep(int step);
+    // Writes for `version` from now on: every screen follows, and so does the start screen's
+    // choice.
+    void setGameVersion(Game::Version version);
+
+signals:
+    // After every Next, and after a screen added lines of its own (Add Vsay, Add Say).
+    void progressed();
+    // The game was changed, on the start screen or by setGameVersion().
+    void gameVersionChanged(Game::Version version);
 
 private:
     void focusScriptView();
@@ -65,5 +73,6 @@ private:
     LayerStack *m_layers;
     CommandSwitch m_setCommandEnabled;
     bool m_runInProgress = false;
+    Game::Version m_game = Game::Version::Et260b;
     std::array<bool, commandCount> m_commandsOn {};
 };

@@ -4,6 +4,7 @@
 
 #include "game/ConsoleLine.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QTest>
 
@@ -74,6 +75,86 @@ inline QString chat(QString text)
 {
     return text.replace(QLatin1Char('"'), QLatin1Char('\''))
             .replace(QLatin1Char(';'), QLatin1Char(','));
+}
+
+// The commands a line runs: its own, and those inside the texts it keeps to run later (a set
+// value, a binding, and the values those set in turn) as the game reads them when it runs them.
+inline QVector<QVector<Game::Word>> commandsRun(const QString &line, Game::Version version,
+                                                int depth = 3)
+{
+    QVector<QVector<Game::Word>> all;
+    for (const Game::Command &command : Game::readLine(line, version).commands) {
+        const QVector<Game::Word> &words = command.words;
+        if (words.isEmpty())
+            continue;
+        all << words;
+        const QString first = words[0].text.toLower();
+        // bind and set join the words after the key or the name.
+        QStringList kept;
+        if (first == QLatin1String("bind") || first == QLatin1String("set")
+            || first == QLatin1String("seta")) {
+            for (int i = 2; i < words.size(); ++i)
+                kept << words[i].text;
+        }
+        if (depth > 0 && !kept.isEmpty())
+            all << commandsRun(kept.join(QLatin1Char(' ')), version, depth - 1);
+    }
+    return all;
+}
+
+// The lines that set a setting the game has no use for in `version`: one another version has
+// and this one lacks, one only its menus list, or a name no version has that the script never
+// runs with vstr.
+inline QStringList settingsUnread(const QStringList &lines, Game::Version version)
+{
+    QVector<QVector<QVector<Game::Word>>> run;
+    QStringList runByVstr;
+    for (const QString &line : lines) {
+        run << commandsRun(line, version);
+        for (const auto &words : run.last()) {
+            if (words.size() >= 2 && words[0].text.toLower() == QLatin1String("vstr"))
+                runByVstr << Game::foldName(words[1].text);
+        }
+    }
+    QStringList unread;
+    for (int i = 0; i < lines.size(); ++i) {
+        for (const auto &words : run[i]) {
+            const QString first = words[0].text.toLower();
+            const bool set = first == QLatin1String("set") || first == QLatin1String("seta");
+            const QString name = set ? words.value(1).text : words[0].text;
+            const Game::SettingInfo *setting = Game::findSetting(name);
+            const bool useless = setting ? !setting->in(version)
+                            || setting->flags(version).testFlag(Game::SettingFlag::MenuOnly)
+                                         : set && !runByVstr.contains(Game::foldName(name));
+            if (useless) {
+                unread << lines[i];
+                break;
+            }
+        }
+    }
+    return unread;
+}
+
+// The modifier keys bound on one side only in ET: Legacy, where ALT, CTRL and SHIFT name the
+// left-hand key: each of them whose left and right keys end up with different bindings.
+inline QStringList oneSidedModifiers(const QStringList &lines)
+{
+    const Game::Version legacy = Game::Version::Legacy;
+    QHash<QString, QString> bound;
+    for (const QString &line : lines) {
+        for (const auto &words : commandsRun(line, legacy)) {
+            if (words.size() == 3 && words[0].text.toLower() == QLatin1String("bind"))
+                bound.insert(Game::canonicalKey(words[1].text, legacy), words[2].text);
+        }
+    }
+    QStringList oneSided;
+    for (const char *key : {"ALT", "CTRL", "SHIFT"}) {
+        const QString left = QStringLiteral("LEFT") + QLatin1String(key);
+        const QString right = QStringLiteral("RIGHT") + QLatin1String(key);
+        if (bound.value(left) != bound.value(right))
+            oneSided << QLatin1String(key);
+    }
+    return oneSided;
 }
 
 } // namespace GameReads

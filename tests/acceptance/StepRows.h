@@ -83,7 +83,6 @@ inline const char *const serverRows[][3] = {
         {"chkSP", "set g_password ", "edPasss"},
         {"chkVLPP", "set vote_limit ", "edVlimit"},
         {"chkSV", "set vote_percent ", "edSvote"},
-        {"chkAV", "set g_allowVote ", "chkAvote"},
         {"chkACS", "set vote_allow_comp ", "chComSet"},
         {"chkAK", "set vote_allow_kick ", "chkKick"},
         {"chkAMC", "set vote_allow_map ", "chkMap"},
@@ -138,7 +137,6 @@ inline const QVector<Script> scripts2 = {{"chkJump", 2, {"edJump2"}},
 inline const QPair<const char *, const char *> miscRows[]
         = {{"seta com_maxfps ", "edFPS"},
            {"seta cl_autoupdate ", nullptr},
-           {"seta cg_popupLimboMenu ", nullptr},
            {"seta cg_crosshairSize ", "cbCrosssize"},
            {"seta rate ", "edRate"},
            {"seta r_texturebits ", "cbTxtbits"},
@@ -148,10 +146,7 @@ inline const QPair<const char *, const char *> miscRows[]
            {"seta cg_shadows ", nullptr},
            {"seta r_highQualityVideo ", nullptr},
            {"seta s_khz ", "cbSound"},
-           {"seta ui_menuFiles ", nullptr},
-           {"seta cg_drawBuddies ", nullptr},
            {"seta cg_crosshairColor ", "cbCrosscolor"},
-           {"seta cg_drawIcons ", nullptr},
            {"seta cg_lagometer ", nullptr},
            {"seta cg_bloodFlash ", nullptr}};
 

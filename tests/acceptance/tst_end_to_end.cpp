@@ -18,10 +18,12 @@ class EndToEndTest : public QObject
 
     Harness *h = nullptr;
 
-    // Clicks every check box of a screen once, as a player would.
+    // Clicks every check box of a screen once, as a player would (a disabled one does nothing).
     void flipAll(QWidget *page)
     {
         for (QCheckBox *box : page->findChildren<QCheckBox *>()) {
+            if (!box->isEnabled())
+                continue;
             const bool was = box->isChecked();
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
             QVERIFY2(box->isChecked() != was, qPrintable(box->objectName()));

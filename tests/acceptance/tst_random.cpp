@@ -143,6 +143,8 @@ private slots:
         Harness h;
         h.click(QStringLiteral("tbNew"));
         randomize(h.find<QWidget>(QStringLiteral("pnlStart")), rng);
+        // The lines below are read as ET 2.60b's.
+        h.chooseGame(Game::Version::Et260b);
         const QString style = QStringList {"SN", "S1", "S2"}.at(rng.bounded(3));
         h.chooseStyle(style);
         const QString before = h.text();
@@ -270,7 +272,8 @@ private slots:
                         QVERIFY2(own[at].startsWith(QLatin1String(row.first)), qPrintable(own[at]));
                     ++at;
                 }
-                QCOMPARE(own.at(12), QStringLiteral("seta ui_menuFiles \"ui/menus.txt\""));
+                // No line for the menu file: both games force it.
+                QVERIFY(own.filter(QStringLiteral("ui_menuFiles")).isEmpty());
                 checkBind(own, at, textOf(h, "edReady"), QStringLiteral("ready"));
                 checkBind(own, at, textOf(h, "edNready"), QStringLiteral("notready"));
                 QCOMPARE(own.size(), at);

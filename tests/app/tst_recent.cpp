@@ -118,6 +118,8 @@ private slots:
                 = Harness::writeFile(elsewhere.filePath(QStringLiteral("a.cfg")), "a\r\n");
         {
             Harness h;
+            // The game's folder comes first: ET: Legacy's legacy folder.
+            h.chooseGame(Game::Version::Legacy);
             h.fakes.dialogs.openAnswers << other;
             h.trigger(QStringLiteral("Open1"));
             h.trigger(QStringLiteral("SaveCFG1"));
@@ -128,6 +130,18 @@ private slots:
             QCOMPARE(then.folder, elsewhere.path());
             QCOMPARE(then.sideBar, sideBar);
         }
+        // For ET 2.60b, its etmain folder.
+        Settings().clear();
+        Harness h;
+        h.chooseGame(Game::Version::Legacy);
+        h.chooseGame(Game::Version::Et260b);
+        h.fakes.dialogs.openAnswers << QString();
+        h.trigger(QStringLiteral("Open1"));
+        QCOMPARE(h.fakes.dialogs.openPlaces.size(), 1);
+        const FilePlaces places = h.fakes.dialogs.openPlaces.first();
+        QCOMPARE(places.folder, etmain);
+        QCOMPARE(places.sideBar,
+                 (QList<QUrl> {QUrl::fromLocalFile(etmain), QUrl::fromLocalFile(legacy)}));
     }
 };
 

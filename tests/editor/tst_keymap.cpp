@@ -150,7 +150,7 @@ private slots:
 
         // A bound key puts the caret on its line in the script view.
         clickKey(view, "F3");
-        QCOMPARE(h.window().editor()->textCursor().blockNumber(), 162);
+        QCOMPARE(h.window().editor()->textCursor().blockNumber(), 157);
     }
 
     void keyBoundTwiceInTheScriptView()

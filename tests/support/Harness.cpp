@@ -48,6 +48,14 @@ void Harness::chooseStyle(const QString &style)
     find<QRadioButton>(style)->setChecked(true);
 }
 
+void Harness::chooseGame(Game::Version version)
+{
+    const QString name = version == Game::Version::Legacy ? QStringLiteral("rbLegacy")
+                                                          : QStringLiteral("rbET260b");
+    if (auto *button = find<QRadioButton>(name))
+        button->setChecked(true);
+}
+
 void Harness::startRun()
 {
     click(QStringLiteral("tbNew"));

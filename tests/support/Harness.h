@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "game/GameData.h"
 #include "support/FakeServices.h"
 #include "wizard/Layers.h"
 
@@ -61,6 +62,8 @@ public:
 
     // Picks the section style on the start screen: "SN", "S1" or "S2".
     void chooseStyle(const QString &style);
+    // Picks the game on the start screen.
+    void chooseGame(Game::Version version);
 
     // New, then "Start...": the Controls step is shown.
     void startRun();

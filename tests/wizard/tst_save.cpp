@@ -1,5 +1,6 @@
 // Saving the script: whole runs compared byte for byte with files written by hand, and every
 // way a save can go wrong without losing the player's work.
+#include "platform/Settings.h"
 #include "support/Harness.h"
 #include "wizard/ScriptFile.h"
 
@@ -25,26 +26,34 @@ class SaveTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Each test writes for ET 2.60b unless it chooses otherwise.
+    void init() { Settings().clear(); }
+
     void defaultRun_data()
     {
         QTest::addColumn<QString>("style");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<Game::Version>("game");
         QTest::newRow("S1") << "S1"
-                            << "default_s1.cfg";
+                            << "default_s1.cfg" << Game::Version::Et260b;
         QTest::newRow("S2") << "S2"
-                            << "default_s2.cfg";
+                            << "default_s2.cfg" << Game::Version::Et260b;
         QTest::newRow("SN") << "SN"
-                            << "default_sn.cfg";
+                            << "default_sn.cfg" << Game::Version::Et260b;
+        QTest::newRow("ET: Legacy S1") << "S1"
+                                       << "default_etl.cfg" << Game::Version::Legacy;
     }
     void defaultRun()
     {
         QFETCH(QString, style);
         QFETCH(QString, expected);
+        QFETCH(Game::Version, game);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("run.cfg"));
         Harness h;
         h.click(QStringLiteral("tbNew"));
         h.chooseStyle(style);
+        h.chooseGame(game);
         h.click(QStringLiteral("SpeedButton1"));
         h.nextUntil(10);
         h.fakes.dialogs.saveAnswers << path;

@@ -40,6 +40,17 @@ Row scriptKey(Box box, const char *enable, const char *name, const char *hint, c
             .enableBox(QLatin1String(enable), false, ScriptBox::enableHint);
 }
 
+// ET: Legacy renamed the setting for smoke and debris.
+Row::Writes legacySmoke()
+{
+    Row::Writes smoke;
+    smoke.form = Row::Writes::Form::Fixed;
+    smoke.fixedLines = ScriptLines::block(ScriptLines::smokeLines);
+    smoke.fixedLines.replaceInStrings(QStringLiteral("cg_wolfparticles"),
+                                      QStringLiteral("cg_visualEffects"));
+    return smoke;
+}
+
 std::vector<Row> scriptRows()
 {
     using namespace ScriptLines;
@@ -51,7 +62,8 @@ std::vector<Row> scriptRows()
         // The toggles define their states before the key that runs them...
         Row::block(block(gunLines)).enabledBy("chkGun"),
         scriptKey(Gun, "chkGun", "edGun", "select the key to hide/show gun", gunCommand),
-        Row::block(block(smokeLines)).enabledBy("chkSmoke"),
+        Row::block(block(smokeLines)).enabledBy("chkSmoke")
+                .inVersion(Game::Version::Legacy, legacySmoke()),
         scriptKey(Smoke, "chkSmoke", "edSmoke", "select script to toggle smoke on or off",
                   smokeCommand),
         Row::block(block(rainLines)).enabledBy("chkRain"),

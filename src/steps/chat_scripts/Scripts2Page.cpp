@@ -131,3 +131,17 @@ Scripts2Page::Scripts2Page(KeyCheck &keys, QWidget *parent)
 
     setNextButton(4);
 }
+
+void Scripts2Page::showGameVersion()
+{
+    const QString legacyNote
+            = QStringLiteral(" (ET: Legacy refuses /kill during spawn protection unless "
+                             "cg_allowSelfKillSpawnProtection is 1)");
+    for (const char *name : {"chkKill", "edKill", "edKill1"}) {
+        auto *control = findChild<QWidget *>(QLatin1String(name));
+        if (!control->property("hintForAnyGame").isValid())
+            control->setProperty("hintForAnyGame", control->statusTip());
+        const QString hint = control->property("hintForAnyGame").toString();
+        control->setStatusTip(gameVersion() == Game::Version::Legacy ? hint + legacyNote : hint);
+    }
+}

@@ -11,4 +11,8 @@ class Scripts2Page : public StepPage
     Q_OBJECT
 public:
     explicit Scripts2Page(KeyCheck &keys, QWidget *parent = nullptr);
+
+protected:
+    // With ET: Legacy the kill script's hints say when that game refuses /kill.
+    void showGameVersion() override;
 };

@@ -12,6 +12,25 @@
 
 namespace {
 
+// ET: Legacy draws the complaint pop-up as a part of its HUD; the script says so in a comment.
+Row::Writes hudComplaints()
+{
+    Row::Writes hud;
+    hud.absentBecause
+            = QStringLiteral("ET: Legacy sets this in its HUD editor (component votetext)");
+    hud.fixedLines = {QStringLiteral("//cg_complaintPopup: ") + hud.absentBecause};
+    return hud;
+}
+
+// ET: Legacy sets the format of every screenshot: JPEG when checked, else its own PNG.
+Row::Writes jpegScreenshots()
+{
+    Row::Writes format;
+    format.name = QStringLiteral("r_screenshotFormat");
+    format.onlyWhenChecked = true;
+    return format;
+}
+
 // In the order the lines are written; the screen shows them in row order, below the nick.
 std::vector<Row> gameRows()
 {
@@ -28,9 +47,11 @@ std::vector<Row> gameRows()
             Row::check("cbMissingserver").label("Get Missing Files From Server:").checked(true)
                     .hint("allow get missing files from server").seta("cl_allowDownload").at(3),
             Row::check("cbPopup").label("Complaint Popup:").checked(true).hint("complaint popup")
-                    .seta("cg_complaintPopup").at(4),
+                    .seta("cg_complaintPopup").inVersion(Game::Version::Legacy, hudComplaints())
+                    .at(4),
             Row::check("cbJshots").label("Use JPEG for AutoScreenshots:").checked(false)
-                    .hint("use JPEG for AutoScreenshots").seta("cg_useScreenshotJPEG").at(1),
+                    .hint("use JPEG for AutoScreenshots").seta("cg_useScreenshotJPEG")
+                    .inVersion(Game::Version::Legacy, jpegScreenshots()).at(1),
     };
     // clang-format on
 }

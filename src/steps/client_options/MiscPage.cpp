@@ -1,12 +1,15 @@
 #include "steps/client_options/MiscPage.h"
 
+#include "game/ValueRanges.h"
 #include "steps/client_options/SettingRows.h"
 #include "steps/keys/KeyRows.h"
 #include "widgets/PageKit.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -15,6 +18,10 @@ namespace {
 // and the two key fields below a dividing line.
 enum Column { Left = 0, Gap = 2, Right = 3 };
 enum GridRow { DividerRow = 9, KeyRow = 10 };
+
+const QString legacyLacks = QStringLiteral("ET: Legacy does not have this setting");
+const QString unread = QStringLiteral("No version of the game reads this setting");
+const QString noEffect = QStringLiteral("This setting changes nothing in any version of the game");
 
 // In the order the lines are written: the left column, then the right one, then the keys.
 std::vector<Row> miscRows()
@@ -27,16 +34,16 @@ std::vector<Row> miscRows()
     const QStringList crosshairColors
             = {QStringLiteral("white"), QStringLiteral("red"), QStringLiteral("blue"),
                QStringLiteral("green"), QStringLiteral("yellow")};
-    const QStringList soundRates
-            = {QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("44")};
+    const QStringList soundRates = Game::soundRates(Game::Version::Et260b);
     // clang-format off
     return {
             Row::edit("edFPS").label("Max FPS:").text("80")
                     .hint("Max frames / second  default  about :65").seta("com_maxfps").at(0, Left),
             Row::check("chkUpdate").label("Auto Update:").checked(false)
-                    .hint("Turns auto update on or off").seta("cl_autoupdate").at(1, Left),
+                    .hint("Turns auto update on or off").seta("cl_autoupdate")
+                    .absentIn(Game::Version::Legacy, legacyLacks).at(1, Left),
             Row::check("chkPlimbo").label("Popup Limbo Menu:").checked(true)
-                    .hint("Popup limbo menu").seta("cg_popupLimboMenu").at(2, Left),
+                    .hint("Popup limbo menu").seta("cg_popupLimboMenu").absent(noEffect).at(2, Left),
             Row::combo("cbCrosssize").label("Crosshair Size:").text("25").items(crosshairSizes)
                     .hint("Select your crosshair size").seta("cg_crosshairSize").at(3, Left),
             Row::edit("edRate").label("Rate:").text("25000").hint("Rate, default is 25000")
@@ -54,19 +61,21 @@ std::vector<Row> miscRows()
             Row::check("chkShadows").label("Show Shadows:").checked(true).hint("Show body shadows")
                     .seta("cg_shadows").at(2, Right),
             Row::check("chkVideo").label("High Quality Video:").checked(true)
-                    .hint("Set high quality video").seta("r_highQualityVideo").at(3, Right),
+                    .hint("Set high quality video").seta("r_highQualityVideo")
+                    .absentIn(Game::Version::Legacy, legacyLacks).at(3, Right),
             Row::combo("cbSound").label("Sound Quality:").text("22").items(soundRates)
                     .hint("Sound Quality, game options").seta("s_khz").at(4, Right),
-            Row::fixed("seta ui_menuFiles \"ui/menus.txt\""),
+            // No line for ui_menuFiles: both games force "ui/menus.txt" when the menus start.
             Row::check("chkBuddies").label("Draw Buddies:").checked(true)
-                    .hint("Draw Buddies in game").seta("cg_drawBuddies").at(5, Right),
+                    .hint("Draw Buddies in game").seta("cg_drawBuddies").absent(unread).at(5, Right),
             Row::combo("cbCrosscolor").label("Crosshair Color:").text("white")
                     .items(crosshairColors).hint("Select your crosshair color")
                     .seta("cg_crosshairColor").at(6, Right),
             Row::check("chkIcons").label("Draw Icons:").checked(true).hint("Show ingame icons")
-                    .seta("cg_drawIcons").at(7, Right),
+                    .seta("cg_drawIcons").absent(unread).at(7, Right),
             Row::check("chkLagometer").label("Draw Lagometer:").checked(false)
-                    .hint("Ingame lagometer").seta("cg_lagometer").at(8, Right),
+                    .hint("Ingame lagometer").seta("cg_lagometer")
+                    .absentIn(Game::Version::Legacy, QStringLiteral("ET: Legacy sets this in its HUD editor (component lagometer)")).at(8, Right),
             // Shown at the top of the right column, written after the lagometer so that every
             // other line keeps its place.
             Row::check("chkBlood").label("Show Blood Flash:").checked(true)
@@ -123,4 +132,14 @@ MiscPage::MiscPage(KeyCheck &keys, QWidget *parent)
     }
 
     setNextButton(9);
+}
+
+void MiscPage::showGameVersion()
+{
+    auto *rates = findChild<QComboBox *>(QStringLiteral("cbSound"));
+    const QString chosen = rates->currentText();
+    const QSignalBlocker quiet(rates);
+    rates->clear();
+    rates->addItems(Game::soundRates(gameVersion()));
+    rates->setEditText(chosen);
 }

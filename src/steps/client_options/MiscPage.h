@@ -10,4 +10,8 @@ class MiscPage : public StepPage
     Q_OBJECT
 public:
     explicit MiscPage(KeyCheck &keys, QWidget *parent = nullptr);
+
+protected:
+    // The sound rates offered are those the game chosen knows.
+    void showGameVersion() override;
 };

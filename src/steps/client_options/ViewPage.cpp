@@ -16,15 +16,19 @@ std::vector<Row> viewRows()
             Row::check("cbGun").label("Draw Gun:").checked(true).hint("show gun").seta("cg_drawGun")
                     .at(0),
             Row::check("cbCompass").label("Show Compass:").checked(true).hint("show compass")
-                    .seta("cg_drawCompass").at(1),
+                    .seta("cg_drawCompass")
+                    .absentIn(Game::Version::Legacy, QStringLiteral("ET: Legacy sets this in its HUD editor (component compass)")).at(1),
             Row::check("cbReinforcement").label("Reinforcement Timer:").checked(true)
-                    .hint("show reinforcement time").seta("cg_drawReinforcementTime").at(2),
+                    .hint("show reinforcement time").seta("cg_drawReinforcementTime")
+                    .absentIn(Game::Version::Legacy, QStringLiteral("ET: Legacy sets this in its HUD editor (component reinforcement)")).at(2),
             Row::check("cbCrosshealth").label("Crosshair Health Info:").checked(false)
                     .hint("show crosshair health").seta("cg_crosshairHealth").at(3),
             Row::check("cbCrossname").label("Crosshair Name Draing:").checked(false)
-                    .hint("crosshair name draing").seta("cg_drawCrosshairNames").at(4),
+                    .hint("crosshair name draing").seta("cg_drawCrosshairNames")
+                    .absentIn(Game::Version::Legacy, QStringLiteral("ET: Legacy sets this in its HUD editor (component crosshairtext)")).at(4),
             Row::check("cbParticles").label("Particles:").checked(false).hint("show particles")
-                    .seta("cg_wolfparticles").at(5),
+                    .seta("cg_wolfparticles")
+                    .renamedIn(Game::Version::Legacy, "cg_visualEffects").at(5),
     };
     // clang-format on
 }

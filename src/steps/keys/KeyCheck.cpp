@@ -27,6 +27,7 @@ void KeyCheck::add(int step, KeyField *field, QAbstractButton *enable,
     screen.rows.push_back(int(m_rows.size()));
     screen.stale = true;
     m_rows.push_back({step, field, enable, std::move(command)});
+    field->setGameVersion(m_script.version());
     connect(field, &QLineEdit::textChanged, this, [this, step] { recheck(step); });
     if (enable)
         connect(enable, &QAbstractButton::toggled, this, [this, step] { recheck(step); });
@@ -68,7 +69,8 @@ void KeyCheck::recheck(int step)
         const int index = screen.rows[i];
         const Row &row = m_rows[index];
         const QString text = row.field->text();
-        const QString key = Game::canonicalKey(text.trimmed());
+        // ALT and LEFTALT are one key in ET: Legacy.
+        const QString key = Game::canonicalKey(text.trimmed(), version);
         if (!written(row) || key.isEmpty() || !Game::canBind(text) || !Game::isKey(key, version))
             continue;
         keys[i] = key;
@@ -99,7 +101,7 @@ bool KeyCheck::written(const Row &row) const
 
 QString KeyCheck::lineOf(const Row &row) const
 {
-    return Game::bindLine(row.field->text(), row.command()).value(0);
+    return Game::bindLine(row.field->text(), row.command(), m_script.version()).value(0);
 }
 
 // What is wrong with a row's key, besides another row of its screen binding it too. `key` is
@@ -198,6 +200,9 @@ void KeyCheck::noteWriters(int position, int added)
 void KeyCheck::scriptChecked()
 {
     m_found.clear();
+    const Game::Version version = m_script.version();
+    for (const Row &row : m_rows)
+        row.field->setGameVersion(version);
     for (auto &[step, screen] : m_screens) {
         if (m_rows[screen.rows.front()].field->isVisible())
             recheck(step);

@@ -47,6 +47,8 @@ public:
 public slots:
     // Checks the fields of the screen of `step` again.
     void recheck(int step);
+    // The script is checked for another game version now: every field follows.
+    void versionChanged() { scriptChecked(); }
 
 signals:
     // The fields of the screen of `step` were checked again: a key or a row changed.

@@ -38,6 +38,26 @@ bool isModifier(int key)
             || key == Qt::Key_AltGr;
 }
 
+// Whether a Shift, Ctrl or Alt key is the right-hand one, from what the system says of the key.
+bool isRightHand(const QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_AltGr)
+        return true;
+#if defined(Q_OS_WIN)
+    // Scan codes, with the extended-key bit: right Shift, right Ctrl, right Alt.
+    const quint32 code = event->nativeScanCode();
+    return code == 0x36 || code == 0x11d || code == 0x138;
+#elif defined(Q_OS_MACOS)
+    // Virtual key codes: right Shift, right Option, right Control.
+    const quint32 code = event->nativeVirtualKey();
+    return code == 0x3c || code == 0x3d || code == 0x3e;
+#else
+    // Key symbols of X11 and Wayland: Shift_R, Control_R, Alt_R, Meta_R, ISO_Level3_Shift.
+    const quint32 code = event->nativeVirtualKey();
+    return code == 0xffe2 || code == 0xffe4 || code == 0xffea || code == 0xffe8 || code == 0xfe03;
+#endif
+}
+
 // Shortcuts that edit the text keep doing so, also where their key has a name of its own
 // (Shift+Insert pastes, Ctrl+Insert copies).
 bool isEditingShortcut(QKeyEvent *event)
@@ -125,8 +145,10 @@ bool KeyField::event(QEvent *event)
 void KeyField::keyPressEvent(QKeyEvent *event)
 {
     if (isModifier(event->key())) {
-        if (!event->isAutoRepeat())
+        if (!event->isAutoRepeat()) {
             m_loneModifier = event->key();
+            m_rightHand = isRightHand(event);
+        }
         event->accept();
         return;
     }
@@ -144,7 +166,7 @@ void KeyField::keyReleaseEvent(QKeyEvent *event)
 {
     if (!event->isAutoRepeat() && isModifier(event->key())) {
         if (event->key() == m_loneModifier)
-            setKey(Game::keyNameFor(event->key()));
+            setKey(Game::modifierKeyName(event->key(), m_rightHand, m_version));
         m_loneModifier = 0;
         event->accept();
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/GameData.h"
+
 #include <QLineEdit>
 #include <QValidator>
 
@@ -37,6 +39,10 @@ public:
     // description; an empty one shows it as usual again.
     void showProblem(const QString &description);
 
+    // The game whose names a pressed key gets (ET: Legacy tells the right-hand Shift, Ctrl and
+    // Alt from the left-hand ones).
+    void setGameVersion(Game::Version version) { m_version = version; }
+
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -53,5 +59,7 @@ private:
     // A Shift, Ctrl or Alt key held down with no other key pressed since: it sets its name when
     // it is released, so that Ctrl+V pastes without setting CTRL first.
     int m_loneModifier = 0;
+    bool m_rightHand = false; // whether that modifier is the right-hand one
+    Game::Version m_version = Game::Version::Et260b;
     QString m_problem;
 };

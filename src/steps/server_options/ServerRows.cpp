@@ -13,6 +13,16 @@ constexpr const char *noHint = "";
 constexpr const char *two = "  ";
 // The game's own word for "no password".
 constexpr const char *noPassword = "none";
+
+// ET: Legacy made the comp and pub votes one "config" vote: allowed when either box says so.
+Row::Writes configVote()
+{
+    Row::Writes config;
+    config.form = Row::Writes::Form::Set;
+    config.name = QStringLiteral("vote_allow_config");
+    config.joinedWith = QStringLiteral("chkPub");
+    return config;
+}
 } // namespace
 
 const std::vector<GroupInfo> &groups()
@@ -95,11 +105,13 @@ std::vector<Row> rows()
                     .hint("successful voting (%)").unit("%").enableBox("chkSV", true, enable)
                     .set("vote_percent").in(int(Group::Voting)).at(1),
             Row::check("chkAvote").label("Allow Vote:").checked(true).hint("allow votes")
-                    .enableBox("chkAV", true, enable).set("g_allowVote").in(int(Group::Voting))
+                    .enableBox("chkAV", true, enable).set("g_allowVote")
+                    .absent(QStringLiteral("No version of the game reads this setting")).in(int(Group::Voting))
                     .at(2),
             Row::check("chComSet").label("Allow Comp Settings:").checked(false)
                     .hint("vote: allow competition settings").enableBox("chkACS", true, enable)
-                    .set("vote_allow_comp").in(int(Group::AllowVotes)).at(0),
+                    .set("vote_allow_comp")
+                    .inVersion(Game::Version::Legacy, configVote()).in(int(Group::AllowVotes)).at(0),
             Row::check("chkKick").label("Allow Kick:").checked(true).hint("vote: allow kick")
                     .enableBox("chkAK", true, enable).set("vote_allow_kick")
                     .in(int(Group::AllowVotes)).at(1),
@@ -117,7 +129,8 @@ std::vector<Row> rows()
                     .in(int(Group::AllowVotes)).at(5),
             Row::check("chkPub").label("Allow Pub Settings:").checked(false)
                     .hint("vote: allow public settings").enableBox("chkAPS", true, enable)
-                    .set("vote_allow_pub").in(int(Group::AllowVotes)).at(6),
+                    .set("vote_allow_pub")
+                    .inVersion(Game::Version::Legacy, Row::Writes {Row::Writes::Form::Fixed}).in(int(Group::AllowVotes)).at(6),
             Row::check("chkReferee").label("Allow Referee:").checked(false)
                     .hint("vote: allow referee (don't use in public servers)")
                     .enableBox("chkAR", true, enable).set("vote_allow_referee")
@@ -126,6 +139,7 @@ std::vector<Row> rows()
             Row::check("chkXP").label("Allow XP Shuffle Teams:").checked(true)
                     .hint("vote: allow Experience Shuffle Teams")
                     .enableBox("chkAXPST", true, enable).set("vote_allow_shuffleteamsxp")
+                    .renamedIn(Game::Version::Legacy, "vote_allow_shuffleteams")
                     .in(int(Group::AllowVotes)).at(8),
             Row::check("chkSwap").label("Allow Swap teams:").checked(true)
                     .hint("vote: allow swap teams").enableBox("chkAST", true, enable)

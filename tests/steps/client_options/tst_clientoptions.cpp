@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -48,7 +49,6 @@ seta r_dynamiclight 0)");
 
 const QStringList miscDefaults = linesOf(R"(seta com_maxfps 80
 seta cl_autoupdate 0
-seta cg_popupLimboMenu 1
 seta cg_crosshairSize 25
 seta rate 25000
 seta r_texturebits 32
@@ -58,10 +58,7 @@ seta r_drawSun 1
 seta cg_shadows 1
 seta r_highQualityVideo 1
 seta s_khz 22
-seta ui_menuFiles "ui/menus.txt"
-seta cg_drawBuddies 1
 seta cg_crosshairColor white
-seta cg_drawIcons 1
 seta cg_lagometer 0
 seta cg_bloodFlash 1
 bind F3 "ready"
@@ -137,9 +134,8 @@ private slots:
                                                 "chkCT", "chkCompresst", "chkDynL", "chkDlights"}
                                 << QStringList {};
         QTest::newRow("misc") << 9
-                              << QStringList {"chkUpdate", "chkPlimbo",   "chkStereo", "chkBlood",
-                                              "chkSun",    "chkShadows",  "chkVideo",  "chkBuddies",
-                                              "chkIcons",  "chkLagometer"}
+                              << QStringList {"chkUpdate",  "chkStereo", "chkBlood",    "chkSun",
+                                              "chkShadows", "chkVideo",  "chkLagometer"}
                               << allOff(miscDefaults);
     }
     void everyBoxUnchecked()
@@ -272,12 +268,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         // Three steps up from "25" is the first item, remark and all.
         QTest::newRow("crosshair size with remark")
-                << "cbCrosssize" << 3 << "" << 3 << "seta cg_crosshairSize \"5   //Tiny\"";
+                << "cbCrosssize" << 3 << "" << 2 << "seta cg_crosshairSize \"5   //Tiny\"";
         QTest::newRow("crosshair size one up")
-                << "cbCrosssize" << 1 << "" << 3 << "seta cg_crosshairSize \"20 //Small\"";
-        QTest::newRow("typed sound quality") << "cbSound" << 0 << "64" << 11 << "seta s_khz 64";
+                << "cbCrosssize" << 1 << "" << 2 << "seta cg_crosshairSize \"20 //Small\"";
+        QTest::newRow("typed sound quality") << "cbSound" << 0 << "64" << 10 << "seta s_khz 64";
         QTest::newRow("typed colour")
-                << "cbCrosscolor" << 0 << "Orange" << 14 << "seta cg_crosshairColor Orange";
+                << "cbCrosscolor" << 0 << "Orange" << 11 << "seta cg_crosshairColor Orange";
     }
     void comboText()
     {
@@ -311,8 +307,57 @@ private slots:
         Harness::retype(h.find<QLineEdit>(QStringLiteral("edFPS")), QStringLiteral("125"));
         QStringList want = miscDefaults;
         want[0] = QStringLiteral("seta com_maxfps 125");
-        want[19] = QStringLiteral("//bind  \"notready\"");
+        want.last() = QStringLiteral("//bind  \"notready\"");
         QCOMPARE(h.pressNext(9), want);
+    }
+
+    // Rows a game has no use for stay on screen, disabled, saying why; a value the game would
+    // change is shown in the warning colour with the values it takes, in the hint line too.
+    void rowsFollowTheGame()
+    {
+        Harness h;
+        h.click(QStringLiteral("tbNew"));
+        h.chooseGame(Game::Version::Legacy);
+        h.click(QStringLiteral("SpeedButton1"));
+        h.nextUntil(9);
+        const QString unread = QStringLiteral("No version of the game reads this setting");
+        auto *buddies = h.find<QCheckBox>(QStringLiteral("chkBuddies"));
+        auto *lagometer = h.find<QCheckBox>(QStringLiteral("chkLagometer"));
+        QVERIFY(!buddies->isEnabled());
+        QCOMPARE(buddies->statusTip(), unread);
+        QVERIFY(!lagometer->isEnabled());
+        QCOMPARE(lagometer->statusTip(),
+                 QStringLiteral("ET: Legacy sets this in its HUD editor (component lagometer)"));
+
+        auto *fps = h.focus<QLineEdit>(QStringLiteral("edFPS"));
+        Harness::retype(fps, QStringLiteral("0"));
+        const QString range = QStringLiteral("ET: Legacy takes com_maxfps from 20 to 500, whole "
+                                             "numbers: it would use 20 for 0");
+        QCOMPARE(fps->accessibleDescription(), range);
+        QCOMPARE(fps->toolTip(), range);
+        QVERIFY(fps->property("valueProblem").toBool());
+        QCOMPARE(h.find<QLabel>(QStringLiteral("StatusPanel0"))->text(),
+                 QStringLiteral("Max frames / second  default  about :65 - ") + range);
+        // ET: Legacy knows 48 kHz too.
+        auto *rates = h.find<QComboBox>(QStringLiteral("cbSound"));
+        QCOMPARE(rates->count(), 4);
+        Harness::retype(rates->lineEdit(), QStringLiteral("48"));
+        QCOMPARE(rates->accessibleDescription(), QString());
+        // Shown, not changed: the line says what the player typed.
+        QVERIFY(h.pressNext(9).contains(QStringLiteral("seta com_maxfps 0")));
+
+        // ET 2.60b takes 0 (no limit) and reads the lagometer; nobody reads the buddies.
+        h.chooseGame(Game::Version::Et260b);
+        QCOMPARE(fps->accessibleDescription(), QString());
+        QVERIFY(!fps->property("valueProblem").toBool());
+        QCOMPARE(fps->statusTip(), QStringLiteral("Max frames / second  default  about :65"));
+        QVERIFY(lagometer->isEnabled());
+        QCOMPARE(lagometer->statusTip(), QStringLiteral("Ingame lagometer"));
+        QVERIFY(!buddies->isEnabled());
+        QCOMPARE(rates->count(), 3);
+        QCOMPARE(rates->currentText(), QStringLiteral("48"));
+        QCOMPARE(rates->accessibleDescription(),
+                 QStringLiteral("ET 2.60b takes s_khz 11, 22 or 44: it would use 11 for 48"));
     }
 
     void lastStepOpensScriptView()

@@ -90,6 +90,20 @@ private slots:
 
     // A second script in the same run of the program goes on after the first one: its lines and
     // the player's own count, but the same lines written again do not.
+    // In ET: Legacy ALT is the left Alt: LEFTALT is the same key. ET 2.60b knows no LEFTALT.
+    void leftHandNames()
+    {
+        Harness h;
+        h.chooseGame(Game::Version::Legacy);
+        h.goToStep(1);
+        auto *back = h.find<KeyField>("edBack1");
+        Harness::retype(back, "leftalt");
+        QCOMPARE(back->accessibleDescription(),
+                 QString("LEFTALT is also bound by \"Player Stats:\" (step 1)"));
+        h.chooseGame(Game::Version::Et260b);
+        QCOMPARE(back->accessibleDescription(), QString("\"LEFTALT\" is not a key the game knows"));
+    }
+
     void secondScript()
     {
         Harness h;

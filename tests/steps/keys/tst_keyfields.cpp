@@ -10,6 +10,15 @@
 
 namespace {
 
+// Presses and releases a key alone, with the key symbol X11 gives it (Shift_L, Shift_R, ...).
+void pressAlone(QWidget *widget, Qt::Key key, quint32 symbol)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, 0, symbol, 0);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, 0, symbol, 0);
+    QApplication::sendEvent(widget, &release);
+}
+
 void turnWheel(QWidget *widget, int delta)
 {
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
@@ -112,6 +121,52 @@ private slots:
         QCOMPARE(input->text(), name);
         const QStringList written = h.press(row[2]);
         QVERIFY2(written.contains("bind " + name + ' ' + row[3]), qPrintable(written.join('|')));
+    }
+
+    // ET: Legacy tells the right-hand Shift, Ctrl and Alt from the left-hand ones, and binds
+    // both hands for SHIFT, CTRL and ALT; ET 2.60b has one name for both.
+    void handsOfModifiers()
+    {
+        Harness h;
+        h.click(QStringLiteral("tbNew"));
+        h.chooseGame(Game::Version::Legacy);
+        h.click(QStringLiteral("SpeedButton1"));
+        KeyField *field = h.focus<KeyField>(QStringLiteral("edForward"));
+        const struct
+        {
+            Qt::Key key;
+            quint32 symbol;
+            const char *name;
+        } presses[] = {
+                {Qt::Key_Shift, 0xffe1, "SHIFT"},    {Qt::Key_Shift, 0xffe2, "RIGHTSHIFT"},
+                {Qt::Key_Control, 0xffe3, "CTRL"},   {Qt::Key_Control, 0xffe4, "RIGHTCTRL"},
+                {Qt::Key_Alt, 0xffe9, "ALT"},        {Qt::Key_Alt, 0xffea, "RIGHTALT"},
+                {Qt::Key_AltGr, 0xfe03, "RIGHTALT"},
+        };
+        for (const auto &press : presses) {
+            pressAlone(field, press.key, press.symbol);
+            QCOMPARE(field->text(), QLatin1String(press.name));
+        }
+        pressAlone(field, Qt::Key_Shift, 0xffe1);
+        const QStringList written = h.pressNext(1);
+        const int first = int(written.indexOf(QStringLiteral("bind SHIFT \"+forward\"")));
+        QVERIFY(first >= 0);
+        QCOMPARE(written.mid(first, 3),
+                 (QStringList {"bind SHIFT \"+forward\"", "bind RIGHTSHIFT \"+forward\"",
+                               "bind S \"+back\""}));
+
+        // ET 2.60b: the right-hand keys are the same keys.
+        Harness et;
+        et.chooseGame(Game::Version::Et260b);
+        et.goToStep(1);
+        field = et.focus<KeyField>(QStringLiteral("edForward"));
+        pressAlone(field, Qt::Key_Shift, 0xffe2);
+        QCOMPARE(field->text(), QStringLiteral("SHIFT"));
+        pressAlone(field, Qt::Key_AltGr, 0xfe03);
+        QCOMPARE(field->text(), QStringLiteral("ALT"));
+        const QStringList etWritten = et.pressNext(1);
+        QCOMPARE(etWritten.mid(int(etWritten.indexOf(QStringLiteral("bind ALT \"+forward\""))), 2),
+                 (QStringList {"bind ALT \"+forward\"", "bind S \"+back\""}));
     }
 
     // Everything that edits the text keeps editing it.
