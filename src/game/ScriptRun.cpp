@@ -78,11 +78,14 @@ void ScriptRun::runLine(const QString &line)
 {
     bool refused = false;
     for (const Command &command : readLine(line, m_version).commands) {
-        if (!command.words.isEmpty() && !runCommand(command.words))
-            refused = true;
+        if (command.words.isEmpty() || runCommand(command.words))
+            continue;
+        const Span words {command.words.first().span.start,
+                          command.words.last().span.end() - command.words.first().span.start};
+        m_rejected << line.mid(words.start, words.length);
+        refused = true;
     }
-    if (refused)
-        ++m_rejected;
+    m_rejectedLines += refused;
 }
 
 // False when the game refuses the command.

@@ -76,8 +76,11 @@ public:
 
     int bindingCount() const;
     int settingCount() const;
-    // Lines with a command the game refuses (an unknown key, a usage message...).
-    int rejectedLines() const { return m_rejected; }
+    // How many lines have a command the game refuses (an unknown key, a usage message...).
+    int rejectedLines() const { return m_rejectedLines; }
+    // Those commands, as the file writes them (their comments left out), in the order they run;
+    // run again they still change nothing.
+    const QStringList &rejected() const { return m_rejected; }
     // Exec lines that found no file or would run a file again, each said in a few words.
     const QStringList &notes() const { return m_notes; }
     Version version() const { return m_version; }
@@ -101,7 +104,8 @@ private:
     QStringList m_running; // the files being run, outermost first
     QStringList m_ran; // every file run so far, so that none runs twice
     QStringList m_notes;
-    int m_rejected = 0;
+    QStringList m_rejected;
+    int m_rejectedLines = 0;
 };
 
 // The lines that set `entries` again in a script for `version`, each read by the game as

@@ -113,6 +113,9 @@ private slots:
                  "bind LEFTALT +stats", "bind \"a b\" x", "unbind", "echo fine", "cg_fov"},
                 QStringLiteral("x.cfg"));
         QCOMPARE(run.rejectedLines(), 6);
+        QCOMPARE(run.rejected(),
+                 QStringList({"bind NOSUCHKEY x", "set onlyname", "frobnicate 1", "bind",
+                              "seta a b c d e", "bind \"a b\" x", "unbind"}));
         QCOMPARE(run.bindingCount(), 1);
         QCOMPARE(run.settingCount(), 0);
         QCOMPARE(run.binding(u"alt"), std::optional<QString>(QStringLiteral("+stats")));
