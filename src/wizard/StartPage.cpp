@@ -4,6 +4,7 @@
 #include "widgets/PageKit.h"
 #include "wizard/Steps.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -22,7 +23,7 @@ namespace {
 const QString useThis = QStringLiteral("do you whant to use this?");
 }
 
-StartPage::StartPage(QWidget *parent)
+StartPage::StartPage(QAction *readSettings, QWidget *parent)
     : StepPage(QStringLiteral("pnlStart"), QStringLiteral("// CFG Options"), parent)
 {
     auto *columns = new QHBoxLayout;
@@ -33,6 +34,13 @@ StartPage::StartPage(QWidget *parent)
     body()->addStretch(1);
 
     setNextButton(startScreen);
+    QPushButton *read = addButtonBesideNext(
+            "btnReadSettings", QStringLiteral("Read &Settings..."),
+            QStringLiteral("Start from the bindings and settings of your game profile or a "
+                           "script"));
+    read->setEnabled(readSettings->isEnabled());
+    connect(read, &QPushButton::clicked, readSettings, &QAction::trigger);
+    connect(readSettings, &QAction::enabledChanged, read, &QPushButton::setEnabled);
 }
 
 // The script's name, author, copyright, notes and "unbindall".
@@ -139,6 +147,12 @@ QFrame *StartPage::addOrganizer()
     connect(styles, &QButtonGroup::buttonToggled, this, showPreview);
     showPreview();
     return organizer.frame;
+}
+
+void StartPage::takeScriptName(const QString &name)
+{
+    m_scriptName->setText(name);
+    m_scriptNameEnabled->setChecked(true);
 }
 
 QStringList StartPage::lines() const

@@ -3,6 +3,7 @@
 #include "wizard/SectionStyle.h"
 #include "wizard/StepPage.h"
 
+class QAction;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
@@ -14,7 +15,9 @@ class StartPage : public StepPage
 {
     Q_OBJECT
 public:
-    explicit StartPage(QWidget *parent = nullptr);
+    // `readSettings` is the command that reads the player's settings: a button beside
+    // "Start..." triggers it and is on while it is.
+    explicit StartPage(QAction *readSettings, QWidget *parent = nullptr);
 
     // The script header, the same under every section style.
     QStringList lines() const override;
@@ -24,6 +27,9 @@ public:
 
     // Whether the script's name is written; this also guards the Game options step's nick line.
     bool scriptNamed() const;
+
+    // The script's name in the header, as read from a file: its name without the extension.
+    void takeScriptName(const QString &name);
 
 private:
     QFrame *addGeneral();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "wizard/Layers.h"
+#include "wizard/SectionStyle.h"
 #include "wizard/Transitions.h"
 
 #include <QObject>
@@ -36,6 +37,12 @@ public:
     StepPage *stepPage(int step) const;
     // Builds every screen now.
     void buildAllScreens() const;
+
+    // Lines read from the player's settings that no row carries: written in a section of
+    // their own after the last step's lines, framed in the run's style. New drops them.
+    using KeptSection = std::function<QStringList(SectionStyle)>;
+    void setKeptSection(KeptSection section) { m_kept = std::move(section); }
+    bool hasKeptSection() const { return bool(m_kept); }
     // Builds the first screen not built yet; false when there was none left.
     bool buildNextScreen();
 
@@ -48,6 +55,8 @@ public:
 signals:
     // After every Next, and after a screen added lines of its own (Add Vsay, Add Say).
     void progressed();
+    // After every trigger the wizard carried out.
+    void applied(Trigger trigger);
 
 public slots:
     // Carries out a trigger: the screen change and the commands turned on or off.
@@ -66,4 +75,5 @@ private:
     CommandSwitch m_setCommandEnabled;
     bool m_runInProgress = false;
     std::array<bool, commandCount> m_commandsOn {};
+    KeptSection m_kept;
 };
