@@ -3,6 +3,7 @@
 #include "platform/GameFolders.h"
 #include "platform/Messages.h"
 #include "wizard/PlayerSettings.h"
+#include "wizard/RowFill.h"
 #include "wizard/StartPage.h"
 #include "wizard/Wizard.h"
 
@@ -70,13 +71,19 @@ bool SettingsReading::read(const QString &path)
     m_wizard.apply(Trigger::MenuNew);
     m_wizard.startPage()->takeScriptName(QFileInfo(path).completeBaseName());
 
-    const QVector<Game::LeftSet> kept = settings->run->leftSet();
+    const RowFill fill = fillRows(m_wizard, *settings->run);
+    const QVector<Game::LeftSet> left = settings->run->leftSet();
+    QVector<Game::LeftSet> kept;
+    for (int i = 0; i < left.size(); ++i) {
+        if (!fill.carried[i])
+            kept << left[i];
+    }
     const Game::Version version = settings->run->version();
     m_wizard.setKeptSection([settings, kept, version](SectionStyle style) {
         return keptSection(style, *settings, kept, version);
     });
     const int keptLines = int(kept.size() + settings->run->rejected().size());
-    m_summary = readSummary(*settings, 0, 0, keptLines);
+    m_summary = readSummary(*settings, fill.bindings, fill.settings, keptLines);
     m_hintPanel->setText(m_summary);
     m_hintPanel->setAccessibleDescription(m_summary);
     return true;

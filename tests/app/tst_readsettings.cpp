@@ -1,5 +1,6 @@
 // Read Settings: a script or a game's settings file read back into a run, which then sets every
 // binding and setting the file had; files that cannot be read change nothing.
+#include "app/SettingsReading.h"
 #include "game/ScriptRun.h"
 #include "support/Harness.h"
 #include "wizard/ScriptFile.h"
@@ -146,9 +147,48 @@ private slots:
         if (version == Version::Et260b) {
             QCOMPARE(h.text().toUtf8(), Harness::data(QStringLiteral("read_etconfig_et260b.cfg")));
             QCOMPARE(h.find<QLabel>(QStringLiteral("StatusPanel0"))->text(),
-                     QStringLiteral("Read etconfig.cfg: 0 bindings and 0 settings set the "
-                                    "wizard's rows; 39 more lines kept"));
+                     QStringLiteral("Read etconfig.cfg: 21 bindings and 10 settings set the "
+                                    "wizard's rows; 8 more lines kept"));
         }
+    }
+
+    // The rows show what the file has: keys of bound commands, values of settings, a toggle
+    // script by its key, boxes off for what the file lacks; the turn puts back the player's
+    // frame rate, or the one its own binding has.
+    void rowsShowTheFile()
+    {
+        FakeHome home;
+        const QString path
+                = Harness::writeFile(home.dir.filePath(QStringLiteral("etconfig.cfg")),
+                                     Harness::data(QStringLiteral("etconfig_et260b.cfg")));
+        Harness h;
+        h.click(QStringLiteral("tbNew"));
+        QVERIFY(h.window().settingsReading().read(path));
+        auto text = [&](const char *name) {
+            return h.find<QLineEdit>(name)->text();
+        };
+        auto on = [&](const char *name) {
+            return h.find<QCheckBox>(name)->isChecked();
+        };
+        QCOMPARE(text("edForward"), QStringLiteral("W"));
+        QCOMPARE(text("edGun"), QStringLiteral("SEMICOLON"));
+        QCOMPARE(text("edFPS"), QStringLiteral("125"));
+        QCOMPARE(text("edTurnFps"), QStringLiteral("125"));
+        QVERIFY(on("chkFoward") && on("chkGun") && !on("chkTurn"));
+        QCOMPARE(text("edCrouch1"), QStringLiteral("CTRL"));
+        QVERIFY(on("chkCcrouch") && !on("chkProne"));
+
+        const QString turn = QStringLiteral("bind t \"com_maxfps 50; wait 2; cl_yawspeed 1700; "
+                                            "+left; wait 10; -left; com_maxfps 333\"");
+        Harness::writeFile(path, (turn + QStringLiteral("\nseta com_maxfps 125\n")).toLatin1());
+        QVERIFY(h.window().settingsReading().read(path));
+        QCOMPARE(text("edTurnFps"), QStringLiteral("333"));
+        h.click(QStringLiteral("SpeedButton1"));
+        h.nextUntil(3);
+        QVERIFY(h.pressNext(3).contains(QStringLiteral("bind t \"com_maxfps 50; wait 2; "
+                                                       "cl_yawspeed 1700; +left; wait 10; "
+                                                       "-left; com_maxfps 333\"")));
+        QVERIFY(!on("chkFoward"));
     }
 
     // A file that cannot be read gets File > Open's message and changes nothing; a file that
