@@ -35,7 +35,8 @@ StartPage::StartPage(QAction *readSettings, QWidget *parent)
 
     setNextButton(startScreen);
     QPushButton *read = addButtonBesideNext(
-            "btnReadSettings", QStringLiteral("Read &Settings..."),
+            // Alt+S is "Start...".
+            "btnReadSettings", QStringLiteral("&Read Settings..."),
             QStringLiteral("Start from the bindings and settings of your game profile or a "
                            "script"));
     read->setEnabled(readSettings->isEnabled());
