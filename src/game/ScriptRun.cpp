@@ -1,6 +1,7 @@
 #include "game/ScriptRun.h"
 
 #include "game/AsciiCase.h"
+#include "game/ScriptText.h"
 
 #include <QFileInfo>
 
@@ -148,7 +149,7 @@ bool ScriptRun::unbind(const QVector<Word> &words)
 
 bool ScriptRun::set(const QVector<Word> &words)
 {
-    if (words.size() < 3)
+    if (words.size() < 3 || words[1].text.isEmpty())
         return false;
     const QString command = foldName(words[0].text);
     int last = int(words.size()) - 1;
@@ -279,7 +280,9 @@ QStringList setAgainLines(const QVector<LeftSet> &entries, Version version)
             lines << QStringLiteral("bind %1 \"%2\"").arg(key, entry.value);
         } else {
             const QString command = entry.command.isEmpty() ? QStringLiteral("set") : entry.command;
-            lines << QStringLiteral("%1 %2 \"%3\"").arg(command, entry.name, entry.value);
+            // A name read from quotes keeps them.
+            lines << QStringLiteral("%1 %2 \"%3\"")
+                             .arg(command, settingValue(entry.name), entry.value);
         }
     }
     return lines;

@@ -170,7 +170,8 @@ private slots:
                                  "cg_fov 100",
                                  "set v \"vstr w // x\"",
                                  "seta e \"\"",
-                                 "setu name \"^1Big Bad\""};
+                                 "setu name \"^1Big Bad\"",
+                                 "set \"my var;x\" 1"};
         for (const Version version : allVersions) {
             ScriptRun first(version);
             first.run(lines, QStringLiteral("a.cfg"));
