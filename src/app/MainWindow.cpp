@@ -89,7 +89,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
                             m_bars->readSettings());
     m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard);
     m_recovery = new CrashRecovery(*this, m_services, *m_wizard, m_editor, *m_files);
-    m_reading = new SettingsReading(*this, m_services, *m_wizard, m_bars->hintPanel);
+    m_reading = new SettingsReading(*this, m_services, *m_wizard, *m_keys, m_bars->hintPanel);
     // Reading starts a run from the start screen: not while a run is past it.
     connect(m_wizard, &Wizard::applied, this, [this] {
         Layer top = Layer::Start;

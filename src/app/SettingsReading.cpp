@@ -2,6 +2,7 @@
 
 #include "platform/GameFolders.h"
 #include "platform/Messages.h"
+#include "steps/keys/KeyCheck.h"
 #include "wizard/PlayerSettings.h"
 #include "wizard/RowFill.h"
 #include "wizard/StartPage.h"
@@ -30,14 +31,21 @@ QString profileEntry(const GameProfile &profile)
 
 } // namespace
 
-SettingsReading::SettingsReading(QWidget &window, Services services, Wizard &wizard,
+SettingsReading::SettingsReading(QWidget &window, Services services, Wizard &wizard, KeyCheck &keys,
                                  QLabel *hintPanel)
     : QObject(&window)
     , m_window(window)
     , m_services(services)
     , m_wizard(wizard)
+    , m_keys(keys)
     , m_hintPanel(hintPanel)
-{ }
+{
+    // A new run starts without them.
+    connect(&wizard, &Wizard::applied, this, [this](Trigger trigger) {
+        if (trigger == Trigger::ToolbarNew || trigger == Trigger::MenuNew)
+            m_keys.setKeptBindings(QString(), {});
+    });
+}
 
 void SettingsReading::choose()
 {
@@ -74,10 +82,15 @@ bool SettingsReading::read(const QString &path)
     const RowFill fill = fillRows(m_wizard, *settings->run);
     const QVector<Game::LeftSet> left = settings->run->leftSet();
     QVector<Game::LeftSet> kept;
+    QHash<QString, QString> keptKeys;
     for (int i = 0; i < left.size(); ++i) {
-        if (!fill.carried[i])
-            kept << left[i];
+        if (fill.carried[i])
+            continue;
+        kept << left[i];
+        if (left[i].kind == Game::LeftSet::Kind::Binding)
+            keptKeys.insert(Game::bindingKey(left[i].name), left[i].value);
     }
+    m_keys.setKeptBindings(settings->fileName, keptKeys);
     const Game::Version version = settings->run->version();
     m_wizard.setKeptSection([settings, kept, version](SectionStyle style) {
         return keptSection(style, *settings, kept, version);

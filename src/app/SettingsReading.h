@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+class KeyCheck;
 class QLabel;
 class QWidget;
 class Wizard;
@@ -16,7 +17,9 @@ class SettingsReading : public QObject
 {
     Q_OBJECT
 public:
-    SettingsReading(QWidget &window, Services services, Wizard &wizard, QLabel *hintPanel);
+    // The key fields' check `keys` learns the keys of the lines kept.
+    SettingsReading(QWidget &window, Services services, Wizard &wizard, KeyCheck &keys,
+                    QLabel *hintPanel);
 
     // Offers the profiles and "Another file...", then reads the one picked.
     void choose();
@@ -31,6 +34,7 @@ private:
     QWidget &m_window;
     Services m_services;
     Wizard &m_wizard;
+    KeyCheck &m_keys;
     QLabel *m_hintPanel;
     QString m_summary;
 };

@@ -97,140 +97,142 @@ public:
                          });
         dialog.selectFile(suggested);
         return chosenFile(dialog);
-        int chooseItem(QWidget * parent, const QString &caption, const QString &label,
-                       const QStringList &items) override
-        {
-            QInputDialog dialog(parent);
-            dialog.setObjectName(QStringLiteral("ChooseDialog"));
-            dialog.setWindowTitle(caption);
-            dialog.setLabelText(label);
-            dialog.setComboBoxItems(items);
-            dialog.setComboBoxEditable(false);
-            dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
-            if (dialog.exec() != QDialog::Accepted)
-                return -1;
-            return int(items.indexOf(dialog.textValue()));
-        }
+    }
 
-        void information(QWidget * parent, const QString &caption, const QString &text) override
-        {
-            QMessageBox::information(parent, caption, forDisplay(text));
-        }
-
-        bool confirm(QWidget * parent, const QString &caption, const QString &text) override
-        {
-            QMessageBox box(QMessageBox::Question, caption, forDisplay(text),
-                            QMessageBox::Ok | QMessageBox::Cancel, parent);
-            box.setDefaultButton(QMessageBox::Ok);
-            box.setEscapeButton(QMessageBox::Cancel);
-            return box.exec() == QMessageBox::Ok;
-        }
-
-        void error(QWidget * parent, const QString &caption, const QString &text) override
-        {
-            QMessageBox::critical(parent, caption, forDisplay(text));
-        }
-
-        bool ask(QWidget * parent, const QString &caption, const QString &text,
-                 const QString &first, const QString &second) override
-        {
-            QMessageBox box(QMessageBox::Question, caption, forDisplay(text), QMessageBox::NoButton,
-                            parent);
-            QPushButton *firstButton = box.addButton(first, QMessageBox::AcceptRole);
-            QPushButton *secondButton = box.addButton(second, QMessageBox::DestructiveRole);
-            for (QPushButton *button : {firstButton, secondButton})
-                button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
-            box.setDefaultButton(firstButton);
-            box.setEscapeButton(firstButton);
-            box.exec();
-            return box.clickedButton() != secondButton;
-        }
-
-        bool printerSetup(QWidget * parent, QPrinter & printer) override
-        {
-            QPrintDialog dialog(&printer, parent);
-            return dialog.exec() == QDialog::Accepted;
-        }
-    };
-
-    class QtDesktop : public Desktop
+    int chooseItem(QWidget *parent, const QString &caption, const QString &label,
+                   const QStringList &items) override
     {
-    public:
-        void open(const QUrl &url) override { QDesktopServices::openUrl(url); }
-    };
+        QInputDialog dialog(parent);
+        dialog.setObjectName(QStringLiteral("ChooseDialog"));
+        dialog.setWindowTitle(caption);
+        dialog.setLabelText(label);
+        dialog.setComboBoxItems(items);
+        dialog.setComboBoxEditable(false);
+        dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+        if (dialog.exec() != QDialog::Accepted)
+            return -1;
+        return int(items.indexOf(dialog.textValue()));
+    }
 
-    class PlatformKeyLocks : public KeyLocks
+    void information(QWidget *parent, const QString &caption, const QString &text) override
     {
-    public:
+        QMessageBox::information(parent, caption, forDisplay(text));
+    }
+
+    bool confirm(QWidget *parent, const QString &caption, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, forDisplay(text),
+                        QMessageBox::Ok | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Ok;
+    }
+
+    void error(QWidget *parent, const QString &caption, const QString &text) override
+    {
+        QMessageBox::critical(parent, caption, forDisplay(text));
+    }
+
+    bool ask(QWidget *parent, const QString &caption, const QString &text, const QString &first,
+             const QString &second) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, forDisplay(text), QMessageBox::NoButton,
+                        parent);
+        QPushButton *firstButton = box.addButton(first, QMessageBox::AcceptRole);
+        QPushButton *secondButton = box.addButton(second, QMessageBox::DestructiveRole);
+        for (QPushButton *button : {firstButton, secondButton})
+            button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
+        box.setDefaultButton(firstButton);
+        box.setEscapeButton(firstButton);
+        box.exec();
+        return box.clickedButton() != secondButton;
+    }
+
+    bool printerSetup(QWidget *parent, QPrinter &printer) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+class QtDesktop : public Desktop
+{
+public:
+    void open(const QUrl &url) override { QDesktopServices::openUrl(url); }
+};
+
+class PlatformKeyLocks : public KeyLocks
+{
+public:
 #ifdef Q_OS_WIN
-        bool capsLock() override
-        {
-            return GetKeyState(VK_CAPITAL) & 1;
-        }
-        bool numLock() override
-        {
-            return GetKeyState(VK_NUMLOCK) & 1;
-        }
-#else
-        bool capsLock() override
-        {
-            return indicator("Caps Lock");
-        }
-        bool numLock() override
-        {
-            return indicator("Num Lock");
-        }
-#endif
-
-        bool lockAfterPress(const QKeyEvent &press) override
-        {
-#ifdef TARVEX_HAVE_X11
-            // An X key event carries the modifier and lock state from just before it: the press
-            // turns its own lock over.
-            if (Display *display = x11Display()) {
-                const KeySym lock = press.key() == Qt::Key_CapsLock ? XK_Caps_Lock : XK_Num_Lock;
-                const unsigned int mask = XkbKeysymToModifiers(display, lock);
-                if (mask)
-                    return !(press.nativeModifiers() & mask);
-            }
-#endif
-            // Elsewhere the platform has turned the lock over by the time the press is handled.
-            return KeyLocks::lockAfterPress(press);
-        }
-
-    private:
-#ifdef TARVEX_HAVE_X11
-        static Display *x11Display()
-        {
-            auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                                : nullptr;
-            return x11 ? x11->display() : nullptr;
-        }
-#endif
-
-        static bool indicator(const char *name)
-        {
-#ifdef TARVEX_HAVE_X11
-            Display *display = x11Display();
-            if (!display)
-                return false;
-            Bool on = False;
-            const Atom atom = XInternAtom(display, name, False);
-            if (!XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr))
-                return false;
-            return on;
-#else
-            Q_UNUSED(name);
-            return false;
-#endif
-        }
-    };
-
-    class SystemClock : public Clock
+    bool capsLock() override
     {
-    public:
-        QDateTime now() override { return QDateTime::currentDateTime(); }
-    };
+        return GetKeyState(VK_CAPITAL) & 1;
+    }
+    bool numLock() override
+    {
+        return GetKeyState(VK_NUMLOCK) & 1;
+    }
+#else
+    bool capsLock() override
+    {
+        return indicator("Caps Lock");
+    }
+    bool numLock() override
+    {
+        return indicator("Num Lock");
+    }
+#endif
+
+    bool lockAfterPress(const QKeyEvent &press) override
+    {
+#ifdef TARVEX_HAVE_X11
+        // An X key event carries the modifier and lock state from just before it: the press
+        // turns its own lock over.
+        if (Display *display = x11Display()) {
+            const KeySym lock = press.key() == Qt::Key_CapsLock ? XK_Caps_Lock : XK_Num_Lock;
+            const unsigned int mask = XkbKeysymToModifiers(display, lock);
+            if (mask)
+                return !(press.nativeModifiers() & mask);
+        }
+#endif
+        // Elsewhere the platform has turned the lock over by the time the press is handled.
+        return KeyLocks::lockAfterPress(press);
+    }
+
+private:
+#ifdef TARVEX_HAVE_X11
+    static Display *x11Display()
+    {
+        auto *x11
+                = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+        return x11 ? x11->display() : nullptr;
+    }
+#endif
+
+    static bool indicator(const char *name)
+    {
+#ifdef TARVEX_HAVE_X11
+        Display *display = x11Display();
+        if (!display)
+            return false;
+        Bool on = False;
+        const Atom atom = XInternAtom(display, name, False);
+        if (!XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr))
+            return false;
+        return on;
+#else
+        Q_UNUSED(name);
+        return false;
+#endif
+    }
+};
+
+class SystemClock : public Clock
+{
+public:
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+};
 
 } // namespace
 

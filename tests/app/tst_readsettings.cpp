@@ -2,6 +2,7 @@
 // binding and setting the file had; files that cannot be read change nothing.
 #include "app/SettingsReading.h"
 #include "game/ScriptRun.h"
+#include "steps/keys/KeyField.h"
 #include "support/Harness.h"
 #include "wizard/ScriptFile.h"
 #include "wizard/StepPage.h"
@@ -177,6 +178,12 @@ private slots:
         QVERIFY(on("chkFoward") && on("chkGun") && !on("chkTurn"));
         QCOMPARE(text("edCrouch1"), QStringLiteral("CTRL"));
         QVERIFY(on("chkCcrouch") && !on("chkProne"));
+        // A key the kept lines bind is taken.
+        h.click(QStringLiteral("SpeedButton1"));
+        h.paste(QStringLiteral("edForward"), QStringLiteral("F5"));
+        QCOMPARE(h.find<KeyField>(QStringLiteral("edForward"))->problem(),
+                 QStringLiteral("F5 is taken by \"say ^3gg; say ^1wp\" from etconfig.cfg, kept at "
+                                "the end of the script"));
 
         const QString turn = QStringLiteral("bind t \"com_maxfps 50; wait 2; cl_yawspeed 1700; "
                                             "+left; wait 10; -left; com_maxfps 333\"");

@@ -17,57 +17,58 @@ QString FakeDialogs::pictureFileName(QWidget *, const QString &suggested)
 {
     pictureSuggestions << suggested;
     return pictureAnswers.isEmpty() ? QString() : pictureAnswers.takeFirst();
-    int FakeDialogs::chooseItem(QWidget *, const QString &, const QString &,
-                                const QStringList &items)
-    {
-        chooseOffers << items;
-        return chooseAnswers.isEmpty() ? -1 : chooseAnswers.takeFirst();
-    }
+}
 
-    void FakeDialogs::information(QWidget *, const QString &caption, const QString &text)
-    {
-        messages << ShownMessage {ShownMessage::Information, caption, text};
-    }
+int FakeDialogs::chooseItem(QWidget *, const QString &, const QString &, const QStringList &items)
+{
+    chooseOffers << items;
+    return chooseAnswers.isEmpty() ? -1 : chooseAnswers.takeFirst();
+}
 
-    bool FakeDialogs::confirm(QWidget *, const QString &caption, const QString &text)
-    {
-        messages << ShownMessage {ShownMessage::Confirmation, caption, text};
-        return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
-    }
+void FakeDialogs::information(QWidget *, const QString &caption, const QString &text)
+{
+    messages << ShownMessage {ShownMessage::Information, caption, text};
+}
 
-    void FakeDialogs::error(QWidget *, const QString &caption, const QString &text)
-    {
-        messages << ShownMessage {ShownMessage::Error, caption, text};
-    }
+bool FakeDialogs::confirm(QWidget *, const QString &caption, const QString &text)
+{
+    messages << ShownMessage {ShownMessage::Confirmation, caption, text};
+    return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
+}
 
-    bool FakeDialogs::ask(QWidget *, const QString &caption, const QString &text,
-                          const QString &first, const QString &second)
-    {
-        messages << ShownMessage {ShownMessage::Question, caption, text};
-        askButtons << QStringList {first, second};
-        return askAnswers.isEmpty() ? true : askAnswers.takeFirst();
-    }
+void FakeDialogs::error(QWidget *, const QString &caption, const QString &text)
+{
+    messages << ShownMessage {ShownMessage::Error, caption, text};
+}
 
-    QString FakeDialogs::lastError() const
-    {
-        if (messages.isEmpty())
-            return QStringLiteral("<no message>");
-        const ShownMessage &last = messages.last();
-        if (last.kind != ShownMessage::Error || last.caption != QLatin1String("Tarvex 1.0"))
-            return QStringLiteral("<not an error box: %1: %2>").arg(last.caption, last.text);
-        return last.text;
-    }
+bool FakeDialogs::ask(QWidget *, const QString &caption, const QString &text, const QString &first,
+                      const QString &second)
+{
+    messages << ShownMessage {ShownMessage::Question, caption, text};
+    askButtons << QStringList {first, second};
+    return askAnswers.isEmpty() ? true : askAnswers.takeFirst();
+}
 
-    bool FakeDialogs::printerSetup(QWidget *, QPrinter & printer)
-    {
-        ++printerSetupCount;
-        return onPrinterSetup ? onPrinterSetup(printer) : false;
-    }
+QString FakeDialogs::lastError() const
+{
+    if (messages.isEmpty())
+        return QStringLiteral("<no message>");
+    const ShownMessage &last = messages.last();
+    if (last.kind != ShownMessage::Error || last.caption != QLatin1String("Tarvex 1.0"))
+        return QStringLiteral("<not an error box: %1: %2>").arg(last.caption, last.text);
+    return last.text;
+}
 
-    int FakeDialogs::count(ShownMessage::Kind kind) const
-    {
-        int n = 0;
-        for (const ShownMessage &message : messages)
-            n += message.kind == kind ? 1 : 0;
-        return n;
-    }
+bool FakeDialogs::printerSetup(QWidget *, QPrinter &printer)
+{
+    ++printerSetupCount;
+    return onPrinterSetup ? onPrinterSetup(printer) : false;
+}
+
+int FakeDialogs::count(ShownMessage::Kind kind) const
+{
+    int n = 0;
+    for (const ShownMessage &message : messages)
+        n += message.kind == kind ? 1 : 0;
+    return n;
+}
