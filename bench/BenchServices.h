@@ -21,6 +21,10 @@ public:
     }
     QString openFileName(QWidget *, const FilePlaces &) override { return QString(); }
     QString pictureFileName(QWidget *, const QString &) override { return QString(); }
+    int chooseItem(QWidget *, const QString &, const QString &, const QStringList &) override
+    {
+        return -1;
+    }
     void information(QWidget *, const QString &, const QString &) override { ++informationCount; }
     bool confirm(QWidget *, const QString &, const QString &) override { return true; }
     void error(QWidget *, const QString &, const QString &text) override

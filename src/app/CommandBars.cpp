@@ -109,6 +109,8 @@ void CommandBars::createMenus(QMainWindow &window, const CommandRuns &runs)
             [runs] { runs.newScript(Trigger::MenuNew); }, QKeySequence::New);
     m_open = addRunItem(file, "Open1", QStringLiteral("Open..."), runs.open,
                         QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_readSettings = addRunItem(file, "ReadSettings1", QStringLiteral("Read &Settings..."),
+                                runs.readSettings);
     m_switched[Command::MenuSave] = addRunItem(file, "SaveCFG1", QStringLiteral("Save CFG"),
                                                runs.save, QKeySequence::Save);
     // Filled each time it opens, from the list kept between runs.

@@ -18,6 +18,7 @@ struct CommandRuns
 {
     std::function<void(Trigger)> newScript; // the tool bar's New or the File menu's New CFG
     std::function<void()> open;
+    std::function<void()> readSettings;
     std::function<void()> save;
     std::function<void()> exit;
     std::function<void()> checkScript;
@@ -44,6 +45,10 @@ public:
 
     void setEnabled(Command command, bool enabled) const;
 
+    // Reads the player's settings into the wizard's rows: the File menu's item, and the start
+    // screen's button.
+    QAction *readSettings() const { return m_readSettings; }
+
     // The status bar's panels, left to right.
     QLabel *hintPanel = nullptr;
     QLabel *clockPanel = nullptr;
@@ -62,6 +67,7 @@ private:
     // The commands the wizard turns on and off, and the tool bar's own New and Save.
     std::map<Command, QAction *> m_switched;
     QAction *m_open = nullptr;
+    QAction *m_readSettings = nullptr;
     QAction *m_exit = nullptr;
     QAction *m_keyMap = nullptr;
     // The script view's commands.

@@ -5,6 +5,7 @@
 #include "app/CrashRecovery.h"
 #include "app/KeyMapShell.h"
 #include "app/ScriptFiles.h"
+#include "app/SettingsReading.h"
 #include "app/StepScreens.h"
 #include "app/WindowWatchers.h"
 #include "editor/CheckTools.h"
@@ -84,13 +85,21 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_tools = new EditorTools(m_editor, m_bars->linePanel, m_bars->positionPanel, m_services, this);
     m_bars->connectEditor(m_editor, *m_tools);
     // The key fields of the screens look up the keys the script binds in the script's check.
-    m_keys = addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
+    m_keys = addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client,
+                            m_bars->readSettings());
     m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard);
     // One choice of game: the screens write for the game the script is checked for.
     connect(m_checkTools, &CheckTools::versionChanged, m_wizard, &Wizard::setGameVersion);
     connect(m_wizard, &Wizard::gameVersionChanged, m_checkTools, &CheckTools::chooseVersion);
     m_checkTools->useSavedVersion();
     m_recovery = new CrashRecovery(*this, m_services, *m_wizard, m_editor, *m_files);
+    m_reading = new SettingsReading(*this, m_services, *m_wizard, *m_keys, m_bars->hintPanel);
+    // Reading starts a run from the start screen: not while a run is past it.
+    connect(m_wizard, &Wizard::applied, this, [this] {
+        Layer top = Layer::Start;
+        m_wizard->layers().visibleLayer(&top);
+        m_bars->readSettings()->setEnabled(top == Layer::Start || top == Layer::Editor);
+    });
     setAcceptDrops(true);
 
     TarvexApplication::setErrorSink([this](const QString &message) {
@@ -125,6 +134,9 @@ CommandRuns MainWindow::commandRuns()
     };
     runs.open = [this] {
         openScript();
+    };
+    runs.readSettings = [this] {
+        m_reading->choose();
     };
     runs.save = [this] {
         saveScript();

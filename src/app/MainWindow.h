@@ -18,6 +18,7 @@ class EditorTools;
 class KeyCheck;
 class ScriptBuffer;
 class ScriptFiles;
+class SettingsReading;
 class StartPage;
 class StepPage;
 class Wizard;
@@ -38,6 +39,7 @@ public:
     EditorTools &editorTools() const { return *m_tools; }
     CheckTools &checkTools() const { return *m_checkTools; }
     ScriptFiles &scriptFiles() const { return *m_files; }
+    SettingsReading &settingsReading() const { return *m_reading; }
     // The start screen and the screens of the option steps, 1 to 9. A screen is built the first
     // time it is shown or asked for.
     StartPage *startPage() const;
@@ -85,6 +87,7 @@ private:
     ScriptFiles *m_files = nullptr;
     KeyCheck *m_keys = nullptr; // the key fields' check, which the keyboard map follows
     CrashRecovery *m_recovery = nullptr;
+    SettingsReading *m_reading = nullptr;
     std::unique_ptr<CommandBars> m_bars;
     QTimer *m_clockTimer = nullptr;
     bool m_scriptViewStyled = false;

@@ -14,12 +14,14 @@
 #include "wizard/Steps.h"
 #include "wizard/Wizard.h"
 
-KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QWidget *area)
+KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QWidget *area,
+                         QAction *readSettings)
 {
     // The screens with key fields share one check of their keys. It goes before the screens,
     // which are built later as children of the same area, and so goes away before them.
     auto *keys = new KeyCheck(check, area);
-    wizard.setScreen(startScreen, [area] { return new StartPage(area); });
+    wizard.setScreen(startScreen,
+                     [area, readSettings] { return new StartPage(readSettings, area); });
     wizard.setScreen(1, [keys, area] { return new ControlsPage(*keys, area); });
     wizard.setScreen(2, [&buffer, keys, area] { return new VSaysPage(buffer, *keys, area); });
     wizard.setScreen(3, [keys, area] { return new Scripts1Page(*keys, area); });

@@ -1,6 +1,7 @@
 #pragma once
 
 class KeyCheck;
+class QAction;
 class QWidget;
 class ScriptBuffer;
 class ScriptCheck;
@@ -9,5 +10,6 @@ class Wizard;
 // Gives the wizard the screens it shows: the start screen and the screen of each option step,
 // built in the window's client area. Their key fields look up the keys the script binds in
 // `check`, the check of the script view; returns the check of the key fields.
+// The start screen's button for reading the player's settings triggers `readSettings`.
 KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check,
-                         QWidget *clientArea);
+                         QWidget *clientArea, QAction *readSettings);

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -96,6 +97,21 @@ public:
                          });
         dialog.selectFile(suggested);
         return chosenFile(dialog);
+    }
+
+    int chooseItem(QWidget *parent, const QString &caption, const QString &label,
+                   const QStringList &items) override
+    {
+        QInputDialog dialog(parent);
+        dialog.setObjectName(QStringLiteral("ChooseDialog"));
+        dialog.setWindowTitle(caption);
+        dialog.setLabelText(label);
+        dialog.setComboBoxItems(items);
+        dialog.setComboBoxEditable(false);
+        dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+        if (dialog.exec() != QDialog::Accepted)
+            return -1;
+        return int(items.indexOf(dialog.textValue()));
     }
 
     void information(QWidget *parent, const QString &caption, const QString &text) override

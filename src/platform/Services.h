@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QKeyEvent;
@@ -37,6 +38,11 @@ public:
     // filter, which also gives a name without an extension its extension. Offers `suggested`;
     // returns the chosen path, or an empty string when cancelled.
     virtual QString pictureFileName(QWidget *parent, const QString &suggested) = 0;
+    // A short list to pick one entry from, with `label` above it. Returns the index picked, or
+    // -1 when cancelled.
+    virtual int chooseItem(QWidget *parent, const QString &caption, const QString &label,
+                           const QStringList &items)
+            = 0;
     // Modal message boxes. confirm() has OK (the default) and Cancel; true means OK.
     virtual void information(QWidget *parent, const QString &caption, const QString &text) = 0;
     virtual bool confirm(QWidget *parent, const QString &caption, const QString &text) = 0;

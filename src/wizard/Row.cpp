@@ -141,6 +141,12 @@ Row &Row::bindsWithText(const char *prefix, const char *textRow)
     return *this;
 }
 
+Row &Row::readsFrom(const char *setting)
+{
+    m_readSetting = QString::fromUtf8(setting);
+    return *this;
+}
+
 Row &Row::writesNothing()
 {
     m_writes.form = Writes::Form::Fixed;

@@ -83,6 +83,9 @@ public:
     // A key bound to `prefix` and the text of the row `textRow` (a say's message), written so
     // that it cannot end the binding's quotes nor start a command of its own.
     Row &bindsWithText(const char *prefix, const char *textRow);
+    // A row whose text part of another row's line is, when a player's settings are read
+    // without that line, the value they give `setting` (the turn's frame rate is their own).
+    Row &readsFrom(const char *setting);
     // The row's text is part of another row's line; it writes none of its own.
     Row &writesNothing();
     Row &separator(const char *blanks);
@@ -118,6 +121,7 @@ public:
     const QString &enableAccessibleName() const { return m_enableAccessibleName; }
     const QString &enablingBox() const { return m_enabledBy; }
     const QString &textRow() const { return m_textRow; }
+    const QString &readSetting() const { return m_readSetting; }
 
     // What the row writes in `version`.
     const Writes &writesIn(Game::Version version = Game::Version::Et260b) const;
@@ -158,6 +162,7 @@ private:
     QString m_enableAccessibleName;
     QString m_enabledBy;
     QString m_textRow;
+    QString m_readSetting;
     QString m_on = QStringLiteral("1");
     QString m_off = QStringLiteral("0");
     Writes m_writes;

@@ -4,6 +4,7 @@
 #include "widgets/PageKit.h"
 #include "wizard/Steps.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -22,7 +23,7 @@ namespace {
 const QString useThis = QStringLiteral("do you whant to use this?");
 }
 
-StartPage::StartPage(QWidget *parent)
+StartPage::StartPage(QAction *readSettings, QWidget *parent)
     : StepPage(QStringLiteral("pnlStart"), QStringLiteral("// CFG Options"), parent)
 {
     auto *right = new QVBoxLayout;
@@ -37,6 +38,14 @@ StartPage::StartPage(QWidget *parent)
     body()->addStretch(1);
 
     setNextButton(startScreen);
+    QPushButton *read = addButtonBesideNext(
+            // Alt+S is "Start...".
+            "btnReadSettings", QStringLiteral("&Read Settings..."),
+            QStringLiteral("Start from the bindings and settings of your game profile or a "
+                           "script"));
+    read->setEnabled(readSettings->isEnabled());
+    connect(read, &QPushButton::clicked, readSettings, &QAction::trigger);
+    connect(readSettings, &QAction::enabledChanged, read, &QPushButton::setEnabled);
 }
 
 // The script's name, author, copyright, notes and "unbindall".
@@ -184,6 +193,12 @@ QFrame *StartPage::addGame()
 void StartPage::showGameVersion()
 {
     m_games->button(int(gameVersion()))->setChecked(true);
+}
+
+void StartPage::takeScriptName(const QString &name)
+{
+    m_scriptName->setText(name);
+    m_scriptNameEnabled->setChecked(true);
 }
 
 QStringList StartPage::lines() const

@@ -4,6 +4,7 @@
 #include "wizard/StepPage.h"
 
 class QButtonGroup;
+class QAction;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
@@ -15,7 +16,9 @@ class StartPage : public StepPage
 {
     Q_OBJECT
 public:
-    explicit StartPage(QWidget *parent = nullptr);
+    // `readSettings` is the command that reads the player's settings: a button beside
+    // "Start..." triggers it and is on while it is.
+    explicit StartPage(QAction *readSettings, QWidget *parent = nullptr);
 
     // The script header, the same under every section style.
     QStringList lines() const override;
@@ -25,6 +28,9 @@ public:
 
     // Whether the script's name is written; this also guards the Game options step's nick line.
     bool scriptNamed() const;
+
+    // The script's name in the header, as read from a file: its name without the extension.
+    void takeScriptName(const QString &name);
 
 signals:
     // The player picked the game to write for.

@@ -45,17 +45,27 @@ void StepPage::setGameVersion(Game::Version version)
     showGameVersion();
 }
 
+namespace {
+
+QPushButton *bottomButton(const QString &name, const QString &caption, const QString &hint)
+{
+    auto *button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setProperty("tarvexRole", QStringLiteral("next"));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    PageKit::setHint(button, hint);
+    // The button is named as it reads, without the mnemonic's marker.
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+} // namespace
+
 QPushButton *StepPage::setNextButton(int step)
 {
     const StepInfo &info = stepInfo(step);
-    m_next = new QPushButton(info.nextCaption);
-    m_next->setObjectName(QLatin1String(info.nextButton));
-    m_next->setProperty("tarvexRole", QStringLiteral("next"));
-    m_next->setFocusPolicy(Qt::NoFocus);
-    m_next->setAutoDefault(false);
-    PageKit::setHint(m_next, info.nextHint);
-    // The button is named as it reads, without the mnemonic's marker.
-    m_next->setAccessibleName(QString(info.nextCaption).remove(QLatin1Char('&')));
+    m_next = bottomButton(QLatin1String(info.nextButton), info.nextCaption, info.nextHint);
     m_bottom->addWidget(m_next, 0, Qt::AlignRight | Qt::AlignBottom);
     connect(m_next, &QPushButton::clicked, this, &StepPage::nextClicked);
     return m_next;
@@ -76,4 +86,12 @@ RowSet &StepPage::addRows(std::vector<Row> rows, const std::vector<RowSet::Grid>
 {
     m_rowSets.push_back(std::make_unique<RowSet>(std::move(rows), grids, style));
     return *m_rowSets.back();
+}
+
+QPushButton *StepPage::addButtonBesideNext(const char *name, const QString &caption,
+                                           const QString &hint)
+{
+    QPushButton *button = bottomButton(QLatin1String(name), caption, hint);
+    m_bottom->insertWidget(m_bottom->indexOf(m_next), button, 0, Qt::AlignRight | Qt::AlignBottom);
+    return button;
 }

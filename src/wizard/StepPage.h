@@ -42,6 +42,8 @@ public:
     // stays in the fields; its mnemonic (Alt+S, Alt+N) presses it from the keyboard.
     QPushButton *setNextButton(int step);
     QPushButton *nextButton() const { return m_next; }
+    // A button of the same look left of the Next button, set up as setNextButton() sets its own.
+    QPushButton *addButtonBesideNext(const char *name, const QString &caption, const QString &hint);
 
     // Where the screen lays out its controls, between the title bar and the button row.
     QVBoxLayout *body() const { return m_body; }

@@ -67,8 +67,12 @@ bool Wizard::buildNextScreen()
 
 void Wizard::apply(Trigger trigger)
 {
+    // A new run starts from the rows alone.
+    if (trigger == Trigger::ToolbarNew || trigger == Trigger::MenuNew)
+        m_kept = nullptr;
     applyTransition(trigger, *m_layers, m_setCommandEnabled);
     focusScriptView();
+    emit applied(trigger);
 }
 
 void Wizard::focusScriptView()
@@ -106,6 +110,8 @@ void Wizard::nextStep(int step)
         m_buffer.append(
                 Section::framed(startPage()->sectionStyle(), info.title, stepPage(step)->lines()));
     }
+    if (step == lastStep && m_kept)
+        m_buffer.append(m_kept(startPage()->sectionStyle()));
     apply(info.next);
     emit progressed();
 }

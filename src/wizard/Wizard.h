@@ -2,6 +2,7 @@
 
 #include "game/GameData.h"
 #include "wizard/Layers.h"
+#include "wizard/SectionStyle.h"
 #include "wizard/Transitions.h"
 
 #include <QObject>
@@ -37,6 +38,12 @@ public:
     StepPage *stepPage(int step) const;
     // Builds every screen now.
     void buildAllScreens() const;
+
+    // Lines read from the player's settings that no row carries: written in a section of
+    // their own after the last step's lines, framed in the run's style. New drops them.
+    using KeptSection = std::function<QStringList(SectionStyle)>;
+    void setKeptSection(KeptSection section) { m_kept = std::move(section); }
+    bool hasKeptSection() const { return bool(m_kept); }
     // Builds the first screen not built yet; false when there was none left.
     bool buildNextScreen();
 
@@ -63,6 +70,8 @@ public slots:
 signals:
     // After every Next, and after a screen added lines of its own (Add Vsay, Add Say).
     void progressed();
+    // After every trigger the wizard carried out.
+    void applied(Trigger trigger);
     // The game was changed, on the start screen or by setGameVersion().
     void gameVersionChanged(Game::Version version);
 
@@ -75,4 +84,5 @@ private:
     bool m_runInProgress = false;
     Game::Version m_game = Game::Version::Et260b;
     std::array<bool, commandCount> m_commandsOn {};
+    KeptSection m_kept;
 };

@@ -22,7 +22,7 @@ const QSet<QString> keyFields
            "edRecord", "edGamma", "edGamma1", "edVolume", "edVolume1", "edJump2", "edCrouch2",
            "edKill",   "edWalk2", "edArt",    "edReady",  "edNready"};
 // Fields whose text goes inside a binding's quotes, and those that become "//" comments.
-const QSet<QString> chatFields = {"cbVsay", "edTexthere", "edKill1"};
+const QSet<QString> chatFields = {"cbVsay", "edTexthere", "edKill1", "edTurnFps"};
 const QSet<QString> commentFields = {"edCFG", "edName", "edCopyright", "edNotes"};
 
 bool isKeyField(const QWidget *field)

@@ -81,8 +81,9 @@ private slots:
             return texts;
         };
         QCOMPARE(items("File1"),
-                 (QStringList {"New CFG", "Open...", "Save CFG", "Recent Scripts", "-",
-                               "Print Setup", "Print", "Export Keyboard Map...", "-", "Exit"}));
+                 (QStringList {"New CFG", "Open...", "Read &Settings...", "Save CFG",
+                               "Recent Scripts", "-", "Print Setup", "Print",
+                               "Export Keyboard Map...", "-", "Exit"}));
         QCOMPARE(items("View1"), (QStringList {"Keyboard Map"}));
         QCOMPARE(h.find<QAction>(QStringLiteral("KeyboardMap1"))->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+M")));

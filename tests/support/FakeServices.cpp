@@ -19,6 +19,12 @@ QString FakeDialogs::pictureFileName(QWidget *, const QString &suggested)
     return pictureAnswers.isEmpty() ? QString() : pictureAnswers.takeFirst();
 }
 
+int FakeDialogs::chooseItem(QWidget *, const QString &, const QString &, const QStringList &items)
+{
+    chooseOffers << items;
+    return chooseAnswers.isEmpty() ? -1 : chooseAnswers.takeFirst();
+}
+
 void FakeDialogs::information(QWidget *, const QString &caption, const QString &text)
 {
     messages << ShownMessage {ShownMessage::Information, caption, text};

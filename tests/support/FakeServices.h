@@ -34,6 +34,10 @@ public:
     // The answers the picture dialog gives, in turn, and the names it was offered.
     QStringList pictureAnswers;
     QStringList pictureSuggestions;
+    // The entries the chooser picks, in turn; when none is queued it is cancelled (-1). And the
+    // lists it was offered.
+    QList<int> chooseAnswers;
+    QList<QStringList> chooseOffers;
     // The answers to confirmations, in turn; when none is queued the answer is Cancel.
     QList<bool> confirmAnswers;
     // The answers to two-answer questions, in turn (true: the first); when none is queued the
@@ -49,6 +53,8 @@ public:
                          const FilePlaces &places) override;
     QString openFileName(QWidget *parent, const FilePlaces &places) override;
     QString pictureFileName(QWidget *parent, const QString &suggested) override;
+    int chooseItem(QWidget *parent, const QString &caption, const QString &label,
+                   const QStringList &items) override;
     void information(QWidget *parent, const QString &caption, const QString &text) override;
     bool confirm(QWidget *parent, const QString &caption, const QString &text) override;
     void error(QWidget *parent, const QString &caption, const QString &text) override;

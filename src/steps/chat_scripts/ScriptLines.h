@@ -25,9 +25,10 @@ template<std::size_t N> QStringList block(const char *const (&lines)[N])
 // clang-format off
 // ---- Scripts part 1 ----
 
-// A half turn in a flash: the frame rate is held low while the view turns left at a fixed speed.
+// A half turn in a flash: the frame rate is held low while the view turns left at a fixed speed,
+// then put back to the script row's "Max FPS after the turn".
 inline constexpr char turnCommand[]
-        = "com_maxfps 50; wait 2; cl_yawspeed 1700; +left; wait 10; -left; com_maxfps 76";
+        = "com_maxfps 50; wait 2; cl_yawspeed 1700; +left; wait 10; -left; com_maxfps ";
 
 // Show/hide gun: two states, each naming the other as the next press.
 inline constexpr const char *gunLines[] = {

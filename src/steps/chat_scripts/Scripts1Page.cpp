@@ -58,7 +58,11 @@ std::vector<Row> scriptRows()
     return {
         Row::edit("edFov").label("Fov:").text("90").hint("select fov, default is 90")
                 .seta("cg_fov").in(Fov).at(1).enableBox("chkFov", false, ScriptBox::enableHint),
-        scriptKey(Turn, "chkTurn", "edTurn", "select key to turn 180º in a flash", turnCommand),
+        scriptKey(Turn, "chkTurn", "edTurn", "select key to turn 180º in a flash", "")
+                .bindsWithText(turnCommand, "edTurnFps"),
+        Row::edit("edTurnFps").label("Max FPS after the turn:").text("76")
+                .hint("the frame rate limit the turn puts back: your own Max FPS")
+                .writesNothing().readsFrom("com_maxfps").in(Turn).at(2, 1),
         // The toggles define their states before the key that runs them...
         Row::block(block(gunLines)).enabledBy("chkGun"),
         scriptKey(Gun, "chkGun", "edGun", "select the key to hide/show gun", gunCommand),

@@ -121,7 +121,27 @@ QString KeyCheck::problemOf(int index, const QString &key) const
     if (key.isEmpty())
         return QString();
     const QTextBlock other = otherBinding(key, lineOf(row));
-    return other.isValid() ? describe(typed, other) : takenWhenRun(typed, key);
+    if (other.isValid())
+        return describe(typed, other);
+    const QString taken = takenWhenRun(typed, key);
+    return taken.isEmpty() ? keptBinding(row, typed, key) : taken;
+}
+
+// A key the lines kept from a file read bind to something else, at the end of the script.
+QString KeyCheck::keptBinding(const Row &row, const QString &typed, const QString &key) const
+{
+    const auto kept = m_kept.constFind(key);
+    if (kept == m_kept.cend() || *kept == row.command())
+        return QString();
+    return QStringLiteral("%1 is taken by \"%2\" from %3, kept at the end of the script")
+            .arg(typed, *kept, m_keptFile);
+}
+
+void KeyCheck::setKeptBindings(const QString &file, const QHash<QString, QString> &bindings)
+{
+    m_keptFile = file;
+    m_kept = bindings;
+    scriptChecked();
 }
 
 // A value of the script that binds the key when it runs takes it from this row then.

@@ -40,6 +40,10 @@ public:
     // The same for a field whose command is always the same.
     void add(int step, KeyField *field, QAbstractButton *enable, const QString &command);
 
+    // Keys a file read into the wizard binds in lines kept for the end of the script, with
+    // what they are bound to, by canonical key; `file` names the file. None clears them.
+    void setKeptBindings(const QString &file, const QHash<QString, QString> &bindings);
+
     QVector<ScreenKey> screenKeys() const override;
     int stepOfLine(const QString &line) const override;
     bool putKey(const QString &key) override;
@@ -78,11 +82,14 @@ private:
     QString describe(const QString &key, const QTextBlock &line) const;
     QString describe(const QString &key, const Row &other) const;
     QString takenWhenRun(const QString &typed, const QString &key) const;
+    QString keptBinding(const Row &row, const QString &typed, const QString &key) const;
 
     void noteWriters(int position, int added);
     void scriptChecked();
 
     ScriptCheck &m_script;
+    QString m_keptFile;
+    QHash<QString, QString> m_kept;
     std::vector<Row> m_rows;
     std::map<int, Screen> m_screens;
     // The row that wrote each bind line the script was given, by the line's text: the line
