@@ -18,7 +18,8 @@ struct CommandRuns
 {
     std::function<void(Trigger)> newScript; // the tool bar's New or the File menu's New CFG
     std::function<void()> open;
-    std::function<void()> save;
+    std::function<void()> save; // to the script's file; asks for a name only for a new script
+    std::function<void()> saveAs; // always asks for a name
     std::function<void()> exit;
     std::function<void()> checkScript;
     std::function<void()> keyboardMap; // shows the keyboard map beside the window
@@ -62,6 +63,7 @@ private:
     // The commands the wizard turns on and off, and the tool bar's own New and Save.
     std::map<Command, QAction *> m_switched;
     QAction *m_open = nullptr;
+    QAction *m_saveAs = nullptr; // on and off with the menu's Save
     QAction *m_exit = nullptr;
     QAction *m_keyMap = nullptr;
     // The script view's commands.

@@ -84,7 +84,8 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_tools = new EditorTools(m_editor, m_bars->linePanel, m_bars->positionPanel, m_services, this);
     m_bars->connectEditor(m_editor, *m_tools);
     // The key fields of the screens look up the keys the script binds in the script's check.
-    m_keys = addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client);
+    m_keys = addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), *m_services.dialogs,
+                            m_client);
     m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard);
     m_recovery = new CrashRecovery(*this, m_services, *m_wizard, m_editor, *m_files);
     setAcceptDrops(true);
@@ -93,7 +94,11 @@ MainWindow::MainWindow(Services services, QWidget *parent)
         m_services.dialogs->error(this, applicationTitle, message);
     });
     new HintLine(this, m_bars->hintPanel);
-    new ScriptDropWatcher(this, [this](const QString &path) { m_files->openFile(path); });
+    new ScriptDropWatcher(
+            this, [this](const QString &path) { m_files->openFile(path); },
+            [this](const QString &name) {
+                m_bars->hintPanel->setText(QStringLiteral("Not a script: \"%1\".").arg(name));
+            });
     // The screens are built once the window is on the screen: the first paint of the client
     // area (the background covers it whole) comes after the window's own.
     new FirstPaintWatcher(m_client, [this] { buildNextScreen(); });
@@ -124,6 +129,9 @@ CommandRuns MainWindow::commandRuns()
     };
     runs.save = [this] {
         saveScript();
+    };
+    runs.saveAs = [this] {
+        m_files->saveAs();
     };
     runs.exit = [this] {
         close();

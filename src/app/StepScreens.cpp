@@ -14,14 +14,17 @@
 #include "wizard/Steps.h"
 #include "wizard/Wizard.h"
 
-KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QWidget *area)
+KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, Dialogs &dialogs,
+                         QWidget *area)
 {
     // The screens with key fields share one check of their keys. It goes before the screens,
     // which are built later as children of the same area, and so goes away before them.
     auto *keys = new KeyCheck(check, area);
     wizard.setScreen(startScreen, [area] { return new StartPage(area); });
     wizard.setScreen(1, [keys, area] { return new ControlsPage(*keys, area); });
-    wizard.setScreen(2, [&buffer, keys, area] { return new VSaysPage(buffer, *keys, area); });
+    wizard.setScreen(2, [&buffer, keys, &dialogs, area] {
+        return new VSaysPage(buffer, *keys, dialogs, area);
+    });
     wizard.setScreen(3, [keys, area] { return new Scripts1Page(*keys, area); });
     wizard.setScreen(4, [keys, area] { return new Scripts2Page(*keys, area); });
     // The nick line is guarded by the start screen's name box too.

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -16,6 +17,20 @@ void setHint(QWidget *widget, const QString &hint)
 {
     widget->setStatusTip(hint);
     widget->setToolTip(QString());
+}
+
+void setWarning(QWidget *widget, const QString &warning)
+{
+    widget->setToolTip(warning);
+    widget->setAccessibleDescription(warning);
+    widget->setProperty("tarvexWarning", warning);
+    if (widget->property("warned").toBool() != !warning.isEmpty()) {
+        // The style sheet gives the warning colour; it is applied again when the property changes.
+        widget->setProperty("warned", !warning.isEmpty());
+        widget->style()->unpolish(widget);
+        widget->style()->polish(widget);
+        widget->update();
+    }
 }
 
 void nameAfter(QWidget *control, const QString &labelText, QLabel *label)

@@ -17,6 +17,10 @@ namespace PageKit {
 
 // The status bar hint of a control.
 void setHint(QWidget *widget, const QString &hint);
+// Why a control shows in the warning colour, for every player: in the hint line while it has
+// the pointer or the focus, as its tool tip, and as its accessible description. An empty
+// warning takes it away.
+void setWarning(QWidget *widget, const QString &warning);
 
 // Names a control after the label that describes it, for screen readers and for tests; the
 // label becomes the control's buddy when given. An editable combo box's edit field gets the

@@ -48,6 +48,8 @@ QPushButton *StepPage::setNextButton(int step)
     m_next->setAccessibleName(QString(info.nextCaption).remove(QLatin1Char('&')));
     m_bottom->addWidget(m_next, 0, Qt::AlignRight | Qt::AlignBottom);
     connect(m_next, &QPushButton::clicked, this, &StepPage::nextClicked);
+    if (step >= firstStepWithBack)
+        setBackButton(step);
     return m_next;
 }
 
@@ -66,4 +68,30 @@ RowSet &StepPage::addRows(std::vector<Row> rows, const std::vector<RowSet::Grid>
 {
     m_rowSets.push_back(std::make_unique<RowSet>(std::move(rows), grids, style));
     return *m_rowSets.back();
+}
+
+QPushButton *StepPage::setBackButton(int step)
+{
+    m_back = new QPushButton(QStringLiteral("< &Back"));
+    m_back->setObjectName(QStringLiteral("btnBack%1").arg(step));
+    m_back->setProperty("tarvexRole", QStringLiteral("next"));
+    m_back->setFocusPolicy(Qt::NoFocus);
+    m_back->setAutoDefault(false);
+    PageKit::setHint(m_back, QStringLiteral("back to step %1").arg(step - 1));
+    m_back->setAccessibleName(QStringLiteral("Back"));
+    // Left of Next, which the bottom row has last.
+    m_bottom->insertWidget(m_bottom->count() - 1, m_back, 0, Qt::AlignRight | Qt::AlignBottom);
+    connect(m_back, &QPushButton::clicked, this, &StepPage::backClicked);
+    return m_back;
+}
+
+void StepPage::focusFirstField()
+{
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled()
+            && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }

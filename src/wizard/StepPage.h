@@ -30,12 +30,21 @@ public:
     // The rows of the screen, each set as it was added: a reader of scripts walks them to find
     // the row of a setting or a command.
     const std::vector<std::unique_ptr<RowSet>> &rowSets() const { return m_rowSets; }
+    // Called at Next before the step's lines are written: the screen may still ask the player
+    // something. False keeps the player on the screen, and nothing is written.
+    virtual bool beforeNext() { return true; }
 
     // The Next button of the start screen (0) or of an option step (1 to 9), named, captioned
     // and hinted as the step table says. It takes no keyboard focus, so that the player's typing
     // stays in the fields; its mnemonic (Alt+S, Alt+N) presses it from the keyboard.
     QPushButton *setNextButton(int step);
     QPushButton *nextButton() const { return m_next; }
+    // The "< Back" button beside Next, on steps 2 to 9; Alt+B presses it.
+    QPushButton *setBackButton(int step);
+    QPushButton *backButton() const { return m_back; }
+
+    // Gives the keyboard focus to the first control of the screen that takes it.
+    void focusFirstField();
 
     // Where the screen lays out its controls, between the title bar and the button row.
     QVBoxLayout *body() const { return m_body; }
@@ -46,6 +55,7 @@ signals:
     void nextClicked();
     // The screen appended lines of its own to the script (not at its Next).
     void linesAdded();
+    void backClicked();
 
 protected:
     // Builds the widgets of `rows` into `grids`, laid out in `style`; the page keeps them.
@@ -57,5 +67,6 @@ private:
     QVBoxLayout *m_body;
     QVBoxLayout *m_footerNotes;
     QPushButton *m_next = nullptr;
+    QPushButton *m_back = nullptr;
     QHBoxLayout *m_bottom = nullptr;
 };

@@ -21,7 +21,7 @@ std::vector<Row> viewRows()
                     .hint("show reinforcement time").seta("cg_drawReinforcementTime").at(2),
             Row::check("cbCrosshealth").label("Crosshair Health Info:").checked(false)
                     .hint("show crosshair health").seta("cg_crosshairHealth").at(3),
-            Row::check("cbCrossname").label("Crosshair Name Draing:").checked(false)
+            Row::check("cbCrossname").label("Crosshair Name Drawing:").checked(false)
                     .hint("crosshair name draing").seta("cg_drawCrosshairNames").at(4),
             Row::check("cbParticles").label("Particles:").checked(false).hint("show particles")
                     .seta("cg_wolfparticles").at(5),

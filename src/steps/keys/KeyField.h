@@ -37,6 +37,10 @@ public:
     // description; an empty one shows it as usual again.
     void showProblem(const QString &description);
 
+    // Wide enough for the longest key names (KP_RIGHTARROW).
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
