@@ -37,6 +37,12 @@ public:
     {
         return true;
     }
+    // A question of standard buttons: nothing typed and not added, nothing unsaved to keep.
+    Answer choose(QWidget *, const QString &, const QString &, QMessageBox::StandardButtons buttons,
+                  Answer, const QMap<Answer, QString> &) override
+    {
+        return buttons.testFlag(QMessageBox::Discard) ? QMessageBox::Discard : QMessageBox::No;
+    }
 };
 
 class BenchDesktop : public Desktop

@@ -113,6 +113,8 @@ void CommandBars::createMenus(QMainWindow &window, const CommandRuns &runs)
                                 runs.readSettings);
     m_switched[Command::MenuSave] = addRunItem(file, "SaveCFG1", QStringLiteral("Save CFG"),
                                                runs.save, QKeySequence::Save);
+    m_saveAs = addRunItem(file, "SaveAs1", QStringLiteral("Save As..."), runs.saveAs,
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     // Filled each time it opens, from the list kept between runs.
     QMenu *recent = file->addMenu(QStringLiteral("Recent Scripts"));
     recent->setObjectName(QStringLiteral("RecentScripts1"));
@@ -175,7 +177,7 @@ void CommandBars::createHelpMenus(QMainWindow &window, const CommandRuns &runs)
         };
     };
     QMenuBar *bar = window.menuBar();
-    QMenu *help = addMenu(bar, "Help1", QStringLiteral("Help"));
+    QMenu *help = addMenu(bar, "Help1", QStringLiteral("&Help"));
     addRunItem(help, "AboutTarvex1", QStringLiteral("About Tarvex"), runs.about);
     addRunItem(help, "QuorlinWebsite1", QStringLiteral("Quorlin Website"),
                link(WebLink::MakerSite));
@@ -183,7 +185,7 @@ void CommandBars::createHelpMenus(QMainWindow &window, const CommandRuns &runs)
                link(WebLink::MakerForums));
     addRunItem(help, "TarvexManual1", QStringLiteral("Tarvex Manual"), link(WebLink::Manual));
 
-    QMenu *more = addMenu(bar, "More1", QStringLiteral("More"));
+    QMenu *more = addMenu(bar, "More1", QStringLiteral("&More"));
     addRunItem(more, "EnemyTerritory1", QStringLiteral("Enemy-Territory"), link(WebLink::GameSite));
     addRunItem(more, "RTCWFiles1", QStringLiteral("RTCWFiles"), link(WebLink::FanSite));
     addRunItem(more, "SplashDamage1", QStringLiteral("Splash-Damage"),
@@ -263,4 +265,6 @@ void CommandBars::connectEditor(QPlainTextEdit *editor, EditorTools &tools)
 void CommandBars::setEnabled(Command command, bool enabled) const
 {
     m_switched.at(command)->setEnabled(enabled);
+    if (command == Command::MenuSave)
+        m_saveAs->setEnabled(enabled);
 }

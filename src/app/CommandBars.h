@@ -19,7 +19,8 @@ struct CommandRuns
     std::function<void(Trigger)> newScript; // the tool bar's New or the File menu's New CFG
     std::function<void()> open;
     std::function<void()> readSettings;
-    std::function<void()> save;
+    std::function<void()> save; // to the script's file; asks for a name only for a new script
+    std::function<void()> saveAs; // always asks for a name
     std::function<void()> exit;
     std::function<void()> checkScript;
     std::function<void()> keyboardMap; // shows the keyboard map beside the window
@@ -68,6 +69,7 @@ private:
     std::map<Command, QAction *> m_switched;
     QAction *m_open = nullptr;
     QAction *m_readSettings = nullptr;
+    QAction *m_saveAs = nullptr; // on and off with the menu's Save
     QAction *m_exit = nullptr;
     QAction *m_keyMap = nullptr;
     // The script view's commands.

@@ -85,8 +85,8 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_tools = new EditorTools(m_editor, m_bars->linePanel, m_bars->positionPanel, m_services, this);
     m_bars->connectEditor(m_editor, *m_tools);
     // The key fields of the screens look up the keys the script binds in the script's check.
-    m_keys = addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), m_client,
-                            m_bars->readSettings());
+    m_keys = addStepScreens(*m_wizard, *m_buffer, *m_checkTools->check(), *m_services.dialogs,
+                            m_client, m_bars->readSettings());
     m_files = new ScriptFiles(*this, m_services, *m_buffer, *m_wizard);
     // One choice of game: the screens write for the game the script is checked for.
     connect(m_checkTools, &CheckTools::versionChanged, m_wizard, &Wizard::setGameVersion);
@@ -106,7 +106,11 @@ MainWindow::MainWindow(Services services, QWidget *parent)
         m_services.dialogs->error(this, applicationTitle, message);
     });
     new HintLine(this, m_bars->hintPanel);
-    new ScriptDropWatcher(this, [this](const QString &path) { m_files->openFile(path); });
+    new ScriptDropWatcher(
+            this, [this](const QString &path) { m_files->openFile(path); },
+            [this](const QString &name) {
+                m_bars->hintPanel->setText(QStringLiteral("Not a script: \"%1\".").arg(name));
+            });
     // The screens are built once the window is on the screen: the first paint of the client
     // area (the background covers it whole) comes after the window's own.
     new FirstPaintWatcher(m_client, [this] { buildNextScreen(); });
@@ -140,6 +144,9 @@ CommandRuns MainWindow::commandRuns()
     };
     runs.save = [this] {
         saveScript();
+    };
+    runs.saveAs = [this] {
+        m_files->saveAs();
     };
     runs.exit = [this] {
         close();

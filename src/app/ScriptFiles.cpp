@@ -11,13 +11,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
+#include <QMimeDatabase>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QUrl>
 
 namespace {
 
-const QString closeQuestion = QStringLiteral("You selected to close the aplication\r"
+const QString closeQuestion = QStringLiteral("You selected to close the application\r"
                                              "while you were editing the config file\r"
                                              "are you sure? The config file will be lost");
 
@@ -42,49 +43,66 @@ ScriptFiles::ScriptFiles(QMainWindow &window, Services services, ScriptBuffer &b
     updateTitle();
 }
 
-void ScriptFiles::save()
+bool ScriptFiles::save()
+{
+    if (m_path.isEmpty())
+        return saveAs();
+    const bool saved = write(m_path);
+    if (saved)
+        m_wizard.apply(Trigger::Save);
+    updateTitle();
+    return saved;
+}
+
+bool ScriptFiles::saveAs()
 {
     const QString path = m_services.dialogs->saveFileName(&m_window, m_saveName, places());
+    bool saved = false;
     if (!path.isEmpty()) {
         m_saveName = path;
-        const QString text = m_buffer.text();
-        FileFormat format = m_format;
-        // ET: Legacy reads its scripts as UTF-8.
-        if (m_wizard.gameVersion() == Game::Version::Legacy)
-            format.encoding = TextEncoding::Utf8;
-        const QString failure = writeScriptFile(path, text, format);
-        if (!failure.isEmpty()) {
-            // New stays unavailable: the script is not safe anywhere yet.
-            m_services.dialogs->error(&m_window, applicationTitle, failure);
-            return;
-        }
-        m_savedText = text;
-        m_format = format;
-        m_path = path;
-        m_restored = false;
-        RecentScripts::add(path);
+        saved = write(path);
+        // New stays unavailable: the script is not safe anywhere yet.
+        if (!saved)
+            return false;
     }
     m_wizard.apply(Trigger::Save);
     updateTitle();
-    if (!path.isEmpty())
-        emit workSafe();
+    return saved;
+}
+
+bool ScriptFiles::write(const QString &path)
+{
+    const QString text = m_buffer.text();
+    FileFormat format = m_format;
+    // ET: Legacy reads its scripts as UTF-8.
+    if (m_wizard.gameVersion() == Game::Version::Legacy)
+        format.encoding = TextEncoding::Utf8;
+    const QString failure = writeScriptFile(path, text, format);
+    if (!failure.isEmpty()) {
+        m_services.dialogs->error(&m_window, applicationTitle, failure);
+        return false;
+    }
+    m_savedText = text;
+    m_format = format;
+    m_path = path;
+    m_restored = false;
+    RecentScripts::add(path);
+    emit workSafe();
+    return true;
 }
 
 void ScriptFiles::open()
 {
-    if (!mayDiscard())
-        return;
     const QString path = m_services.dialogs->openFileName(&m_window, places());
-    ScriptFileContents contents;
-    if (!path.isEmpty() && read(path, &contents))
-        show(path, contents);
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 void ScriptFiles::openFile(const QString &path)
 {
     // A file that cannot be read changes nothing, so there is nothing to ask first.
     ScriptFileContents contents;
-    if (read(path, &contents) && mayDiscard())
+    if (read(path, &contents) && askBeforeOpening(path))
         show(path, contents);
 }
 
@@ -140,8 +158,32 @@ bool ScriptFiles::differsFromFile() const
 
 bool ScriptFiles::mayDiscard()
 {
-    return !unsaved()
-            || m_services.dialogs->confirm(nullptr, QStringLiteral("Confirm"), closeQuestion);
+    return !unsaved() || settle(closeQuestion, nullptr);
+}
+
+bool ScriptFiles::askBeforeOpening(const QString &path)
+{
+    if (!unsaved())
+        return true;
+    const QString name
+            = m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
+    return settle(QStringLiteral("Save the changes to \"%1\" before opening \"%2\"?")
+                          .arg(name, QFileInfo(path).fileName()),
+                  &m_window);
+}
+
+bool ScriptFiles::settle(const QString &question, QWidget *parent)
+{
+    switch (m_services.dialogs->choose(
+            parent, QStringLiteral("Confirm"), question,
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void ScriptFiles::fillRecentMenu(QMenu *menu)
@@ -170,9 +212,24 @@ QString ScriptFiles::droppedScript(const QMimeData *data)
         return QString();
     const QUrl url = data->urls().constFirst();
     const QString path = url.toLocalFile();
-    if (!url.isLocalFile() || !path.endsWith(QStringLiteral(".cfg"), Qt::CaseInsensitive))
+    if (!url.isLocalFile() || path.isEmpty())
         return QString();
-    return path;
+    if (path.endsWith(QStringLiteral(".cfg"), Qt::CaseInsensitive))
+        return path;
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return QString();
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
+    return type.inherits(QStringLiteral("text/plain")) ? path : QString();
+}
+
+QString ScriptFiles::droppedName(const QMimeData *data)
+{
+    if (!data || data->urls().isEmpty())
+        return QString();
+    const QUrl url = data->urls().constFirst().adjusted(QUrl::StripTrailingSlash);
+    const QString name = url.fileName();
+    return name.isEmpty() ? url.toDisplayString() : name;
 }
 
 void ScriptFiles::updateTitle()

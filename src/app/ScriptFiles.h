@@ -24,19 +24,25 @@ public:
     // The wizard tells whether a run is in progress.
     ScriptFiles(QMainWindow &window, Services services, ScriptBuffer &buffer, Wizard &wizard);
 
+    // Saves the script to the file it was opened from or last saved to; a script that has no
+    // file yet asks for a name as saveAs() does. True when the script was written.
+    bool save();
     // Saves the script under the name chosen in the save dialog.
-    void save();
-    // Asks the close guard's question if work would be lost, then lets the player choose a
-    // script in the open dialog and shows it in the script view.
+    bool saveAs();
+    // Lets the player choose a script in the open dialog and, once unsaved work is saved or
+    // given up (askBeforeOpening), shows it in the script view.
     void open();
-    // Opens a script whose path is known already (a dropped file): when it can be read, and the
-    // close guard allows, it replaces the script.
+    // Opens a script whose path is known already (a dropped file): when it can be read, and
+    // unsaved work is saved or given up, it replaces the script.
     void openFile(const QString &path);
     // A script chosen from Recent Scripts; one that no longer exists leaves the list.
     void openRecent(const QString &path);
 
-    // The close guard: asks before work would be lost; true when the script may be dropped.
+    // The close guard: asks before work would be lost, offering to save it; true when the
+    // script may be dropped.
     bool mayDiscard();
+    // The same before the script at `path` takes the place of unsaved work.
+    bool askBeforeOpening(const QString &path);
 
     // A run in progress, or a script that differs from the one last saved or opened; restored
     // work counts as unsaved until it is saved.
@@ -53,8 +59,10 @@ public:
     void fillRecentMenu(QMenu *menu);
 
     // The path of the script in dropped data: a single local file ending in ".cfg" (in any
-    // case); empty for anything else.
+    // case), or a plain text file; empty for anything else (a picture, a folder, many files).
     static QString droppedScript(const QMimeData *data);
+    // What was dropped, named for the player: the name of its (first) file or folder.
+    static QString droppedName(const QMimeData *data);
 
 signals:
     // The script is safe in a file: saved, or just opened.
@@ -67,6 +75,11 @@ public slots:
     void scheduleTitle();
 
 private:
+    // Writes the script to `path`; shows why when it cannot.
+    bool write(const QString &path);
+    // Saves, Discards or Cancels as the player answered `question`; true unless cancelled or
+    // the save failed.
+    bool settle(const QString &question, QWidget *parent);
     // Reads the script at `path`; shows why when it cannot be read.
     bool read(const QString &path, ScriptFileContents *contents);
     // Puts the script read from `path` in place of the old one, in the script view.

@@ -14,8 +14,8 @@
 #include "wizard/Steps.h"
 #include "wizard/Wizard.h"
 
-KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, QWidget *area,
-                         QAction *readSettings)
+KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &check, Dialogs &dialogs,
+                         QWidget *area, QAction *readSettings)
 {
     // The screens with key fields share one check of their keys. It goes before the screens,
     // which are built later as children of the same area, and so goes away before them.
@@ -23,7 +23,9 @@ KeyCheck *addStepScreens(Wizard &wizard, ScriptBuffer &buffer, ScriptCheck &chec
     wizard.setScreen(startScreen,
                      [area, readSettings] { return new StartPage(readSettings, area); });
     wizard.setScreen(1, [keys, area] { return new ControlsPage(*keys, area); });
-    wizard.setScreen(2, [&buffer, keys, area] { return new VSaysPage(buffer, *keys, area); });
+    wizard.setScreen(2, [&buffer, keys, &dialogs, area] {
+        return new VSaysPage(buffer, *keys, dialogs, area);
+    });
     wizard.setScreen(3, [keys, area] { return new Scripts1Page(*keys, area); });
     wizard.setScreen(4, [keys, area] { return new Scripts2Page(*keys, area); });
     // The nick line is guarded by the start screen's name box too.

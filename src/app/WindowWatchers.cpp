@@ -7,13 +7,16 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QTimer>
 #include <QWidget>
 
-ScriptDropWatcher::ScriptDropWatcher(QWidget *window, std::function<void(const QString &)> open)
+ScriptDropWatcher::ScriptDropWatcher(QWidget *window, std::function<void(const QString &)> open,
+                                     std::function<void(const QString &)> refuse)
     : QObject(window)
     , m_window(window)
     , m_open(std::move(open))
+    , m_refuse(std::move(refuse))
 {
     qApp->installEventFilter(this);
 }
@@ -27,13 +30,22 @@ bool ScriptDropWatcher::eventFilter(QObject *watched, QEvent *event)
     if (!widget || widget->window() != m_window)
         return false;
     auto *drag = static_cast<QDropEvent *>(event);
-    const QString path = ScriptFiles::droppedScript(drag->mimeData());
-    if (path.isEmpty())
+    // Dragged text still goes into the field under the pointer.
+    if (!drag->mimeData() || !drag->mimeData()->hasUrls())
         return false;
+    if (type != QEvent::Drop) {
+        drag->acceptProposedAction();
+        return true;
+    }
+    const QString path = ScriptFiles::droppedScript(drag->mimeData());
+    if (path.isEmpty()) {
+        drag->ignore();
+        m_refuse(ScriptFiles::droppedName(drag->mimeData()));
+        return true;
+    }
     drag->acceptProposedAction();
     // Opened once the drop is over: the dragging program does not wait for the questions.
-    if (type == QEvent::Drop)
-        QTimer::singleShot(0, this, [this, path] { m_open(path); });
+    QTimer::singleShot(0, this, [this, path] { m_open(path); });
     return true;
 }
 

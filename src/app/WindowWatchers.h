@@ -12,12 +12,14 @@ class QWidget;
 // Small watchers of the events of the whole application on behalf of the main window; each
 // installs itself when made and goes away with the window.
 
-// A single .cfg file dragged over any part of `window`, also over the controls that take dropped
-// text themselves (the script view), is taken, and handed to `open` once it is dropped.
+// Files dragged over any part of `window` are the window's, never a control's (no field takes a
+// file's address as text). A single script (a .cfg or plain text file) is handed to `open` once
+// it is dropped; for anything else `refuse` gets the name of what was dropped.
 class ScriptDropWatcher : public QObject
 {
 public:
-    ScriptDropWatcher(QWidget *window, std::function<void(const QString &path)> open);
+    ScriptDropWatcher(QWidget *window, std::function<void(const QString &path)> open,
+                      std::function<void(const QString &name)> refuse);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -25,6 +27,7 @@ protected:
 private:
     QWidget *m_window;
     std::function<void(const QString &)> m_open;
+    std::function<void(const QString &)> m_refuse;
 };
 
 // Runs `then` once, in the turn of the event loop after `area` (or a control in it) is first

@@ -1,5 +1,6 @@
 #include "platform/Services.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -146,6 +147,22 @@ public:
         box.setEscapeButton(firstButton);
         box.exec();
         return box.clickedButton() != secondButton;
+    }
+
+    Answer choose(QWidget *parent, const QString &caption, const QString &text,
+                  QMessageBox::StandardButtons buttons, Answer defaultButton,
+                  const QMap<Answer, QString> &captions) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, forDisplay(text), buttons, parent);
+        box.setDefaultButton(defaultButton);
+        if (buttons.testFlag(QMessageBox::Cancel))
+            box.setEscapeButton(QMessageBox::Cancel);
+        for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
+            if (QAbstractButton *button = box.button(it.key()))
+                button->setText(it.value());
+        }
+        const int answer = box.exec();
+        return buttons.testFlag(Answer(answer)) ? Answer(answer) : QMessageBox::Cancel;
     }
 
     bool printerSetup(QWidget *parent, QPrinter &printer) override

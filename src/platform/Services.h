@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -52,6 +54,14 @@ public:
     // the answer that loses nothing. True for the first answer.
     virtual bool ask(QWidget *parent, const QString &caption, const QString &text,
                      const QString &first, const QString &second)
+            = 0;
+    // A question answered by one of `buttons` (Save, Discard, Cancel, ...), `defaultButton`
+    // being the default; `captions` gives some of them other captions ("Add" for Yes). Escape
+    // and closing the box answer Cancel.
+    using Answer = QMessageBox::StandardButton;
+    virtual Answer choose(QWidget *parent, const QString &caption, const QString &text,
+                          QMessageBox::StandardButtons buttons, Answer defaultButton,
+                          const QMap<Answer, QString> &captions = {})
             = 0;
     // The printer setup dialog; true when the player confirmed a choice for `printer`.
     virtual bool printerSetup(QWidget *parent, QPrinter &printer) = 0;

@@ -14,8 +14,21 @@ HintLine::HintLine(QWidget *window, QLabel *panel)
     qApp->installEventFilter(this);
 }
 
+QString HintLine::warningOf(const QWidget *widget)
+{
+    return widget ? widget->property("tarvexWarning").toString() : QString();
+}
+
+bool HintLine::ours(const QWidget *widget) const
+{
+    return widget && widget->window() == m_window;
+}
+
 QString HintLine::hintFor(const QWidget *widget)
 {
+    const QString warning = warningOf(widget);
+    if (!warning.isEmpty())
+        return warning;
     for (const QWidget *w = widget; w; w = w->parentWidget()) {
         if (!w->statusTip().isEmpty())
             return w->statusTip();
@@ -27,29 +40,36 @@ QString HintLine::hintFor(const QWidget *widget)
 
 bool HintLine::eventFilter(QObject *watched, QEvent *event)
 {
+    auto *widget = qobject_cast<QWidget *>(watched);
     switch (event->type()) {
     // Hints go to the hint panel only; Qt's own tips would show them twice or elsewhere.
     case QEvent::ToolTip:
-        // Except a warning: why a field shows in the warning colour (PageKit::showWarning).
-        if (auto *widget = qobject_cast<QWidget *>(watched);
-            widget && !widget->property("warning").toString().isEmpty())
-            break;
-        return true;
+        // Only a warning has a tool tip; hints go to the hint panel only.
+        return warningOf(widget).isEmpty();
     case QEvent::StatusTip:
-        // A control's warning came or went while the player typed in it or pointed at it.
-        if (auto *widget = qobject_cast<QWidget *>(watched);
-            widget && widget->window() == m_window && widget->property("plainHint").isValid())
-            m_panel->setText(static_cast<QStatusTipEvent *>(event)->tip());
+        // Qt's own status tips would show hints twice or elsewhere.
         return true;
     case QEvent::Enter:
     case QEvent::Leave: {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (!widget || widget->window() != m_window)
+        if (!ours(widget))
             break;
         // On leaving, the pointer is back over the parent (an Enter follows if it is not).
-        const QWidget *under = event->type() == QEvent::Enter ? widget : widget->parentWidget();
+        QWidget *under = event->type() == QEvent::Enter ? widget : widget->parentWidget();
+        m_under = under;
         if (under)
             m_panel->setText(hintFor(under));
+        break;
+    }
+    case QEvent::FocusIn:
+        if (ours(widget) && !warningOf(widget).isEmpty())
+            m_panel->setText(warningOf(widget));
+        break;
+    case QEvent::DynamicPropertyChange: {
+        // A warning that comes or goes while the player looks at the control or types in it.
+        auto *change = static_cast<QDynamicPropertyChangeEvent *>(event);
+        if (change->propertyName() == "tarvexWarning" && ours(widget)
+            && (widget == m_under || widget->hasFocus()))
+            m_panel->setText(hintFor(widget));
         break;
     }
     default:

@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStatusTipEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -23,40 +22,32 @@ void setHint(QWidget *widget, const QString &hint)
 
 void showWarning(QWidget *control, const QString &warning)
 {
-    if (warning == warningOf(control))
-        return;
-    if (!control->property("plainHint").isValid())
-        control->setProperty("plainHint", control->statusTip());
-    const QString hint = control->property("plainHint").toString();
-    const bool shown = !warning.isEmpty();
-    control->setStatusTip(!shown || hint.isEmpty() ? (shown ? warning : hint)
-                                                   : hint + QStringLiteral(" - ") + warning);
     QList<QWidget *> parts {control};
     if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
         parts << combo->lineEdit();
-    bool inUse = false;
     for (QWidget *part : parts) {
-        part->setProperty("warning", warning);
-        part->setToolTip(warning);
-        part->setAccessibleDescription(warning);
-        // The style sheet gives the warning colour; it is applied again when the property
-        // changes.
-        part->setProperty("valueProblem", shown);
-        part->style()->unpolish(part);
-        part->style()->polish(part);
-        part->update();
-        inUse = inUse || part->hasFocus() || part->underMouse();
-    }
-    // The hint line follows at once where the player is typing or pointing.
-    if (inUse) {
-        QStatusTipEvent tip(control->statusTip());
-        QCoreApplication::sendEvent(control, &tip);
+        part->setProperty("valueProblem", !warning.isEmpty());
+        setWarning(part, warning);
     }
 }
 
 QString warningOf(const QWidget *control)
 {
-    return control->property("warning").toString();
+    return control->property("tarvexWarning").toString();
+}
+
+void setWarning(QWidget *widget, const QString &warning)
+{
+    widget->setToolTip(warning);
+    widget->setAccessibleDescription(warning);
+    widget->setProperty("tarvexWarning", warning);
+    if (widget->property("warned").toBool() != !warning.isEmpty()) {
+        // The style sheet gives the warning colour; it is applied again when the property changes.
+        widget->setProperty("warned", !warning.isEmpty());
+        widget->style()->unpolish(widget);
+        widget->style()->polish(widget);
+        widget->update();
+    }
 }
 
 void nameAfter(QWidget *control, const QString &labelText, QLabel *label)

@@ -17,10 +17,13 @@ namespace PageKit {
 
 // The status bar hint of a control.
 void setHint(QWidget *widget, const QString &hint);
+// Why a control shows in the warning colour, for every player: in the hint line while it has
+// the pointer or the focus, as its tool tip, and as its accessible description. An empty
+// warning takes it away.
+void setWarning(QWidget *widget, const QString &warning);
 
-// Shows why a control's value is wrong, the way a key field shows an unknown key: its text in
-// the warning colour, and `warning` in the hint line (after the control's hint), as its tool
-// tip and as its accessible description. An empty warning shows the control as usual again.
+// Shows why a control's value is wrong, the way a key field shows an unknown key: setWarning()
+// on the control and, for an editable combo box, on its edit field too.
 void showWarning(QWidget *control, const QString &warning);
 // The warning a control shows; empty when it shows none.
 QString warningOf(const QWidget *control);

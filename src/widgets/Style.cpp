@@ -33,7 +33,7 @@ QPushButton[tarvexRole="next"]:pressed { background: #1f2d3d; }
 QLineEdit[tarvexRole="key"] {
     border: none; background: #eef2f6; padding: 0 3px; font-weight: bold;
 }
-QLineEdit[keyProblem="true"], QLineEdit[valueProblem="true"] {
+QLineEdit[keyProblem="true"], QLineEdit[valueProblem="true"], QLineEdit[warned="true"] {
     color: #a61b1b; selection-color: #ffffff; selection-background-color: #a61b1b;
 }
 )");

@@ -20,7 +20,7 @@
 using namespace PageKit;
 
 namespace {
-const QString useThis = QStringLiteral("do you whant to use this?");
+const QString useThis = QStringLiteral("do you want to use this?");
 }
 
 StartPage::StartPage(QAction *readSettings, QWidget *parent)
@@ -94,8 +94,9 @@ QFrame *StartPage::addGeneral()
 
     m_notesEnabled = checkBox(QStringLiteral("chkNotes"), false, useThis, QString());
     m_notes = lineEdit(QStringLiteral("edNotes"),
-                       QStringLiteral("What ever you whant to note... This can be the size you "
-                                      "whant but the max cfg file size is 16KB. "),
+                       QStringLiteral("Whatever you want to note... It can be as long as you "
+                                      "want, but the game runs at most 128 KiB of commands "
+                                      "from one script. "),
                        QStringLiteral("you can add notes to the cfg"), QString());
     // The notes field is long: it gets a row of its own below its label.
     QLabel *notesLabel = label(QStringLiteral("Add notes in the top of the cfg:"));

@@ -68,6 +68,8 @@ QPushButton *StepPage::setNextButton(int step)
     m_next = bottomButton(QLatin1String(info.nextButton), info.nextCaption, info.nextHint);
     m_bottom->addWidget(m_next, 0, Qt::AlignRight | Qt::AlignBottom);
     connect(m_next, &QPushButton::clicked, this, &StepPage::nextClicked);
+    if (step >= firstStepWithBack)
+        setBackButton(step);
     return m_next;
 }
 
@@ -94,4 +96,30 @@ QPushButton *StepPage::addButtonBesideNext(const char *name, const QString &capt
     QPushButton *button = bottomButton(QLatin1String(name), caption, hint);
     m_bottom->insertWidget(m_bottom->indexOf(m_next), button, 0, Qt::AlignRight | Qt::AlignBottom);
     return button;
+}
+
+QPushButton *StepPage::setBackButton(int step)
+{
+    m_back = new QPushButton(QStringLiteral("< &Back"));
+    m_back->setObjectName(QStringLiteral("btnBack%1").arg(step));
+    m_back->setProperty("tarvexRole", QStringLiteral("next"));
+    m_back->setFocusPolicy(Qt::NoFocus);
+    m_back->setAutoDefault(false);
+    PageKit::setHint(m_back, QStringLiteral("back to step %1").arg(step - 1));
+    m_back->setAccessibleName(QStringLiteral("Back"));
+    // Left of Next, which the bottom row has last.
+    m_bottom->insertWidget(m_bottom->count() - 1, m_back, 0, Qt::AlignRight | Qt::AlignBottom);
+    connect(m_back, &QPushButton::clicked, this, &StepPage::backClicked);
+    return m_back;
+}
+
+void StepPage::focusFirstField()
+{
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled()
+            && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }

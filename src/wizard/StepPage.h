@@ -32,6 +32,9 @@ public:
     // The rows of the screen, each set as it was added: a reader of scripts walks them to find
     // the row of a setting or a command.
     const std::vector<std::unique_ptr<RowSet>> &rowSets() const { return m_rowSets; }
+    // Called at Next before the step's lines are written: the screen may still ask the player
+    // something. False keeps the player on the screen, and nothing is written.
+    virtual bool beforeNext() { return true; }
 
     // The game the lines are written for (the player's choice on the start screen).
     Game::Version gameVersion() const { return m_game; }
@@ -45,6 +48,13 @@ public:
     // A button of the same look left of the Next button, set up as setNextButton() sets its own.
     QPushButton *addButtonBesideNext(const char *name, const QString &caption, const QString &hint);
 
+    // The "< Back" button beside Next, on steps 2 to 9; Alt+B presses it.
+    QPushButton *setBackButton(int step);
+    QPushButton *backButton() const { return m_back; }
+
+    // Gives the keyboard focus to the first control of the screen that takes it.
+    void focusFirstField();
+
     // Where the screen lays out its controls, between the title bar and the button row.
     QVBoxLayout *body() const { return m_body; }
     // The row at the bottom, left of the Next button (notes, warnings).
@@ -54,6 +64,7 @@ signals:
     void nextClicked();
     // The screen appended lines of its own to the script (not at its Next).
     void linesAdded();
+    void backClicked();
 
 protected:
     // Builds the widgets of `rows` into `grids`, laid out in `style`; the page keeps them.
@@ -69,6 +80,7 @@ private:
     QVBoxLayout *m_body;
     QVBoxLayout *m_footerNotes;
     QPushButton *m_next = nullptr;
+    QPushButton *m_back = nullptr;
     QHBoxLayout *m_bottom = nullptr;
     Game::Version m_game = Game::Version::Et260b;
 };

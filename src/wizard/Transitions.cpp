@@ -51,6 +51,15 @@ const std::map<Trigger, std::vector<Effect>> &table()
             {Trigger::Step9Next,
              {hide(Layer::Misc), show(Layer::Editor), on(Command::ToolbarSave),
               on(Command::MenuSave), on(Command::MenuPrint), on(Command::EditMenu)}},
+            // Back undoes the Next before it: the steps' screens show as the Next found them.
+            {Trigger::Step2Back, {hide(Layer::VSays), show(Layer::Controls)}},
+            {Trigger::Step3Back, {hide(Layer::Scripts1), show(Layer::VSays)}},
+            {Trigger::Step4Back, {hide(Layer::Scripts2), show(Layer::Scripts1)}},
+            {Trigger::Step5Back, {hide(Layer::Game), show(Layer::Scripts2)}},
+            {Trigger::Step6Back, {hide(Layer::View), show(Layer::Game)}},
+            {Trigger::Step7Back, {hide(Layer::System), show(Layer::View)}},
+            {Trigger::Step8Back, {hide(Layer::Server)}},
+            {Trigger::Step9Back, {hide(Layer::Misc), show(Layer::Server)}},
             {Trigger::Save, {on(Command::ToolbarNew)}},
             // An opened script is shown as if a run had just ended on it, and is saved as it is.
             {Trigger::Open,

@@ -20,6 +20,14 @@ enum class Trigger {
     Step7Next,
     Step8Next,
     Step9Next,
+    Step2Back, // "< Back" on step 2: step 1 shows again
+    Step3Back,
+    Step4Back,
+    Step5Back,
+    Step6Back,
+    Step7Back,
+    Step8Back,
+    Step9Back,
     Save, // both Save commands, once the dialog is done (confirmed or cancelled)
     Open, // a script read from a file (File > Open..., Recent Scripts, a dropped file)
 };

@@ -34,6 +34,7 @@ void Wizard::setScreen(int step, std::function<StepPage *()> build)
             connect(page, &StepPage::nextClicked, this, [this, step] { nextStep(step); });
         }
         connect(page, &StepPage::linesAdded, this, &Wizard::progressed);
+        connect(page, &StepPage::backClicked, this, [this, step] { backStep(step); });
         return static_cast<QWidget *>(page);
     });
 }
@@ -96,24 +97,56 @@ void Wizard::restoreScreen(const std::array<bool, layerCount> &shownLayers,
     focusScriptView();
 }
 
+void Wizard::focusScreen()
+{
+    Layer top;
+    if (!m_layers->visibleLayer(&top))
+        return;
+    for (int step = startScreen; step <= lastStep; ++step) {
+        if (stepInfo(step).layer == top)
+            stepPage(step)->focusFirstField();
+    }
+}
+
 void Wizard::startWizard()
 {
+    // Each run keeps its own record of what its steps appended, for their Back buttons.
+    m_buffer.forgetSteps();
+    m_buffer.beginStep(startScreen);
     m_buffer.append(startPage()->lines());
+    m_buffer.beginStep(firstStep);
     apply(stepInfo(startScreen).next);
     emit progressed();
+    focusScreen();
 }
 
 void Wizard::nextStep(int step)
 {
     const StepInfo &info = stepInfo(step);
-    if (info.writesLines) {
-        m_buffer.append(
-                Section::framed(startPage()->sectionStyle(), info.title, stepPage(step)->lines()));
-    }
+    StepPage *page = stepPage(step);
+    if (!page->beforeNext())
+        return;
+    if (info.writesLines)
+        m_buffer.append(Section::framed(startPage()->sectionStyle(), info.title, page->lines()));
     if (step == lastStep && m_kept)
         m_buffer.append(m_kept(startPage()->sectionStyle()));
+    // The script view takes over after the last step: the record ends with the run.
+    if (step == lastStep)
+        m_buffer.forgetSteps();
+    else
+        m_buffer.beginStep(step + 1);
     apply(info.next);
     emit progressed();
+    focusScreen();
+}
+
+void Wizard::backStep(int step)
+{
+    m_buffer.removeFromStep(step - 1);
+    m_buffer.beginStep(step - 1);
+    apply(stepInfo(step).back);
+    emit progressed();
+    focusScreen();
 }
 
 void Wizard::setGameVersion(Game::Version version)

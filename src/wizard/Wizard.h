@@ -63,6 +63,10 @@ public slots:
     // An option step's Next (1 to 9): its lines, framed in the chosen section style, then its
     // screen change.
     void nextStep(int step);
+    // An option step's "< Back" (2 to 9): takes out what the step before appended (its Next's
+    // lines and its own appends), and shows that step's screen as the player left it.
+    void backStep(int step);
+
     // Writes for `version` from now on: every screen follows, and so does the start screen's
     // choice.
     void setGameVersion(Game::Version version);
@@ -77,6 +81,8 @@ signals:
 
 private:
     void focusScriptView();
+    // Gives the keyboard to the first field of the screen the player now sees.
+    void focusScreen();
 
     ScriptBuffer &m_buffer;
     LayerStack *m_layers;

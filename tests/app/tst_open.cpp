@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -36,7 +38,7 @@ Layer shownLayer(Harness &h)
     return h.visibleLayer(&layer) ? layer : Layer(-1);
 }
 
-const QString question = QStringLiteral("You selected to close the aplication\rwhile you were "
+const QString question = QStringLiteral("You selected to close the application\rwhile you were "
                                         "editing the config file\rare you sure? The config file "
                                         "will be lost");
 
@@ -107,10 +109,10 @@ private slots:
         Harness h;
         h.startRun();
         h.fakes.dialogs.openAnswers << path;
-        h.fakes.dialogs.confirmAnswers << true;
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Discard;
         h.click(QStringLiteral("tbOpen"));
 
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 1);
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
         QCOMPARE(h.text().toUtf8(), shown);
         QCOMPARE(shownLayer(h), Layer::Editor);
@@ -121,10 +123,9 @@ private slots:
         QVERIFY(!h.window().isWindowModified());
         QCOMPARE(Harness::readFile(path), bytes);
 
-        // Save offers the opened file and writes it back.
-        h.fakes.dialogs.saveAnswers << path;
+        // Save writes the opened file back, without asking for a name.
         h.trigger(QStringLiteral("SaveCFG1"));
-        QCOMPARE(h.fakes.dialogs.saveSuggestions, QStringList {path});
+        QCOMPARE(h.fakes.dialogs.saveSuggestions, QStringList {});
         QCOMPARE(Harness::readFile(path), saved);
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
     }
@@ -152,6 +153,9 @@ private slots:
 
     // No question while nothing is unsaved; Cancel keeps everything, before any dialog; OK
     // replaces the script. The title marks the script while it differs from its file.
+    // No question while nothing is unsaved; Cancel keeps everything; Discard replaces the
+    // script. The question names both files. The title marks the script while it differs from its
+    // file.
     void guardAnswers()
     {
         QTemporaryDir dir;
@@ -160,23 +164,25 @@ private slots:
         const QString second
                 = Harness::writeFile(dir.filePath(QStringLiteral("two.cfg")), "two\r\n");
         Harness h;
-        h.fakes.dialogs.openAnswers << first << second;
+        h.fakes.dialogs.openAnswers << first << second << second;
         h.trigger(QStringLiteral("Open1"));
         QCOMPARE(h.fakes.dialogs.messages.size(), 0);
         QCOMPARE(h.text(), QStringLiteral("one\r\n"));
 
         QTest::keyClick(h.window().editor(), Qt::Key_X);
         QTRY_VERIFY(h.window().isWindowModified());
-        h.fakes.dialogs.confirmAnswers << false << true;
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Cancel << QMessageBox::Discard;
         h.trigger(QStringLiteral("Open1"));
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(h.fakes.dialogs.messages.last().text, question);
-        QCOMPARE(h.fakes.dialogs.openPlaces.size(), 1);
+        QCOMPARE(h.fakes.dialogs.messages.last().text,
+                 QStringLiteral("Save the changes to \"one.cfg\" before opening \"two.cfg\"?"));
+        QCOMPARE(h.fakes.dialogs.chooseButtons.last(), (QStringList {"Save", "Discard", "Cancel"}));
+        QCOMPARE(h.fakes.dialogs.openPlaces.size(), 2);
         QCOMPARE(h.text(), QStringLiteral("xone\r\n"));
         QVERIFY(h.window().isWindowModified());
 
         h.trigger(QStringLiteral("Open1"));
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 2);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 2);
         QCOMPARE(h.text(), QStringLiteral("two\r\n"));
         QCOMPARE(h.window().windowTitle(), QStringLiteral("two.cfg[*] - Tarvex v3"));
         QVERIFY(!h.window().isWindowModified());
@@ -187,6 +193,38 @@ private slots:
         QTRY_VERIFY(!h.window().isWindowModified());
         QVERIFY(h.window().close());
         QCOMPARE(h.fakes.dialogs.messages.size(), 2);
+    }
+
+    // Save in the question before opening writes the changes to their file first; a new
+    // script's name is asked for, and cancelling that opens nothing.
+    void saveBeforeOpening()
+    {
+        QTemporaryDir dir;
+        const QString first
+                = Harness::writeFile(dir.filePath(QStringLiteral("one.cfg")), "one\r\n");
+        const QString second
+                = Harness::writeFile(dir.filePath(QStringLiteral("two.cfg")), "two\r\n");
+        Harness h;
+        h.startRun();
+        h.fakes.dialogs.openAnswers << first << first;
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Save << QMessageBox::Save;
+        h.trigger(QStringLiteral("Open1")); // the save dialog is cancelled
+        QCOMPARE(h.fakes.dialogs.saveSuggestions.size(), 1);
+        QCOMPARE(shownLayer(h), Layer::Controls);
+        const QString run = dir.filePath(QStringLiteral("run.cfg"));
+        h.fakes.dialogs.saveAnswers << run;
+        const QString text = h.text();
+        h.trigger(QStringLiteral("Open1"));
+        QCOMPARE(Harness::readFile(run), text.toUtf8());
+        QCOMPARE(h.text(), QStringLiteral("one\r\n"));
+
+        QTest::keyClick(h.window().editor(), Qt::Key_X);
+        h.fakes.dialogs.openAnswers << second;
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Save;
+        h.trigger(QStringLiteral("Open1"));
+        QCOMPARE(Harness::readFile(first), QByteArray("xone\r\n"));
+        QCOMPARE(h.text(), QStringLiteral("two\r\n"));
+        QCOMPARE(h.fakes.dialogs.saveSuggestions.size(), 2);
     }
 
     // A file that cannot be opened is named in the error box with the reason; nothing changes.
@@ -242,11 +280,12 @@ private slots:
         Harness h;
         h.startRun();
         const QString text = h.text();
-        h.fakes.dialogs.confirmAnswers << true;
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Discard;
         h.fakes.dialogs.openAnswers << path;
         h.trigger(QStringLiteral("Open1"));
 
-        QCOMPARE(h.fakes.dialogs.messages.size(), 2);
+        // Nothing to ask about: the file cannot replace the script.
+        QCOMPARE(h.fakes.dialogs.messages.size(), 1);
         QCOMPARE(h.fakes.dialogs.lastError(),
                  QStringLiteral("Cannot open file \"%1\". %2.").arg(path, reason));
         QCOMPARE(h.text(), text);
@@ -258,18 +297,23 @@ private slots:
         QVERIFY(RecentScripts::paths().isEmpty());
     }
 
-    // A single .cfg file dropped anywhere on the window opens, after the close guard.
+    // A single script (.cfg or plain text) dropped anywhere on the window opens, after the
+    // question; anything else is refused with its name in the status bar, and no field takes
+    // its address as text.
     void droppedFile()
     {
         QTemporaryDir dir;
         const QString path = Harness::writeFile(dir.filePath(QStringLiteral("DROP.CFG")), "drop\n");
         const QString text = Harness::writeFile(dir.filePath(QStringLiteral("note.txt")), "note\n");
+        const QString picture = Harness::writeFile(dir.filePath(QStringLiteral("shot.png")),
+                                                   QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("maps")));
         Harness h;
         h.startRun();
         auto dropped = [&h](QWidget *target, const QList<QUrl> &urls) {
             QMimeData data;
             data.setUrls(urls);
-            data.setText(urls.value(0).toLocalFile());
+            data.setText(urls.value(0).toString());
             QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
                                   Qt::NoModifier);
             QApplication::sendEvent(target, &enter);
@@ -279,14 +323,28 @@ private slots:
             QApplication::sendEvent(target, &drop);
             return drop.isAccepted();
         };
+        auto *hintLine = h.find<QLabel>(QStringLiteral("StatusPanel0"));
+        auto *field = h.find<QLineEdit>(QStringLiteral("edForward"));
+        const QString before = h.text();
+        QVERIFY(!dropped(field, {QUrl::fromLocalFile(picture)}));
+        QCOMPARE(field->text(), QStringLiteral("W"));
+        QCOMPARE(hintLine->text(), QStringLiteral("Not a script: \"shot.png\"."));
+        QVERIFY(!dropped(h.window().editor(), {QUrl::fromLocalFile(dir.filePath("maps"))}));
+        QCOMPARE(hintLine->text(), QStringLiteral("Not a script: \"maps\"."));
         const QUrl cfg = QUrl::fromLocalFile(path);
-        QVERIFY(!dropped(&h.window(), {QUrl::fromLocalFile(text)}));
         QVERIFY(!dropped(&h.window(), {cfg, cfg}));
-        h.fakes.dialogs.confirmAnswers << true;
+        QCOMPARE(h.text(), before);
+        QCOMPARE(h.fakes.dialogs.messages.size(), 0);
+
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Discard;
+        QVERIFY(dropped(field, {QUrl::fromLocalFile(text)}));
+        QTRY_COMPARE(h.text(), QStringLiteral("note\r\n"));
+        QCOMPARE(h.fakes.dialogs.messages.last().text,
+                 QStringLiteral("Save the changes to \"Untitled\" before opening \"note.txt\"?"));
         // The script view takes dropped text itself; a script file is opened all the same.
         QVERIFY(dropped(h.window().editor(), {cfg}));
         QTRY_COMPARE(h.text(), QStringLiteral("drop\r\n"));
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 1);
         QCOMPARE(shownLayer(h), Layer::Editor);
     }
 };

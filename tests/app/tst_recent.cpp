@@ -65,7 +65,7 @@ private slots:
             for (int i = 0; i < 9; ++i)
                 h.trigger(QStringLiteral("Open1"));
             h.fakes.dialogs.saveAnswers << saved;
-            h.trigger(QStringLiteral("SaveCFG1"));
+            h.trigger(QStringLiteral("SaveAs1"));
             QCOMPARE(recentMenu(h),
                      numbered({saved, paths[8], paths[7], paths[6], paths[5], paths[4], paths[3],
                                paths[2]}));
@@ -122,7 +122,7 @@ private slots:
             h.chooseGame(Game::Version::Legacy);
             h.fakes.dialogs.openAnswers << other;
             h.trigger(QStringLiteral("Open1"));
-            h.trigger(QStringLiteral("SaveCFG1"));
+            h.trigger(QStringLiteral("SaveAs1"));
             const FilePlaces first = h.fakes.dialogs.openPlaces.first();
             QCOMPARE(first.folder, legacy);
             QCOMPARE(first.sideBar, sideBar);

@@ -63,7 +63,7 @@ void perform(Harness &h, const QString &action, const QString &saveAs)
         h.chooseStyle(action);
     } else if (action == QLatin1String("vsay")) {
         // The second of the two "EnemyWeak" items.
-        h.find<QComboBox>(QStringLiteral("cbVsay"))->setCurrentIndex(33);
+        h.find<QComboBox>(QStringLiteral("cbVsay"))->setCurrentIndex(1);
         h.click(QStringLiteral("btnVsayAdd"));
     } else if (action == QLatin1String("type")) {
         typeLine(h, QStringLiteral("say typed"));
@@ -71,7 +71,12 @@ void perform(Harness &h, const QString &action, const QString &saveAs)
         pause(h);
     } else if (action.startsWith(QLatin1String("save"))) {
         h.fakes.dialogs.saveAnswers << saveAs + action.mid(4);
-        h.click(QStringLiteral("tbSave"));
+        // Each save goes to a file of its own: Save As, once the script has a file.
+        auto *asked = h.find<QAction>(QStringLiteral("SaveAs1"));
+        if (asked->isEnabled() && !h.window().scriptFiles().path().isEmpty())
+            asked->trigger();
+        else
+            h.click(QStringLiteral("tbSave"));
     } else {
         h.click(action);
     }
@@ -229,7 +234,7 @@ private slots:
         QCOMPARE(h.window().windowTitle(), QStringLiteral("mine.cfg[*] - Tarvex v3"));
         QVERIFY(h.window().isWindowModified());
         QVERIFY(!h.window().close());
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 2);
         QCOMPARE(recoveryFiles({&h}), 2);
 
         // The other one, next time; Discard removes it.
@@ -302,7 +307,7 @@ private slots:
         // Exit, refused and then allowed.
         QVERIFY(!h.window().close());
         QCOMPARE(recoveryFiles({&h}), 1);
-        h.fakes.dialogs.confirmAnswers << true;
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Discard;
         QVERIFY(h.window().close());
         QCOMPARE(recoveryFiles({&h}), 0);
     }

@@ -46,7 +46,7 @@ public:
     }
 };
 
-const QString question = QStringLiteral("You selected to close the aplication\rwhile you were "
+const QString question = QStringLiteral("You selected to close the application\rwhile you were "
                                         "editing the config file\rare you sure? The config file "
                                         "will be lost");
 
@@ -73,7 +73,7 @@ private slots:
         QStringList titles;
         for (QAction *menu : h.window().menuBar()->actions())
             titles << menu->text();
-        QCOMPARE(titles, (QStringList {"&File", "&Edit", "&View", "Help", "More"}));
+        QCOMPARE(titles, (QStringList {"&File", "&Edit", "&View", "&Help", "&More"}));
         auto items = [&](const char *menu) {
             QStringList texts;
             for (QAction *a : h.find<QMenu>(QLatin1String(menu))->actions())
@@ -81,7 +81,7 @@ private slots:
             return texts;
         };
         QCOMPARE(items("File1"),
-                 (QStringList {"New CFG", "Open...", "Read &Settings...", "Save CFG",
+                 (QStringList {"New CFG", "Open...", "Read &Settings...", "Save CFG", "Save As...",
                                "Recent Scripts", "-", "Print Setup", "Print",
                                "Export Keyboard Map...", "-", "Exit"}));
         QCOMPARE(items("View1"), (QStringList {"Keyboard Map"}));
@@ -102,6 +102,8 @@ private slots:
                  QKeySequence(QStringLiteral("Ctrl+V")));
         QCOMPARE(h.find<QAction>(QStringLiteral("Open1"))->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(h.find<QAction>(QStringLiteral("SaveAs1"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     }
 
     // While the Edit menu is disabled its shortcuts do nothing.
@@ -155,7 +157,7 @@ private slots:
         QCOMPARE(h.fakes.dialogs.saveSuggestions.size(), 1);
         // The save was cancelled: Exit asks first, and stays when told to.
         press(Qt::Key_Q);
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 1);
         QVERIFY(h.window().isVisible());
     }
 
@@ -210,7 +212,7 @@ private slots:
         auto *box = h.find<QCheckBox>(QStringLiteral("chkName"));
         auto *inner = new QWidget(box);
         QApplication::sendEvent(inner, &enter);
-        QCOMPARE(panel(h, 0)->text(), QStringLiteral("do you whant to use this?"));
+        QCOMPARE(panel(h, 0)->text(), QStringLiteral("do you want to use this?"));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(box, &leave);
         QCOMPARE(panel(h, 0)->text(), QString());
@@ -276,10 +278,10 @@ private slots:
     {
         Harness h;
         h.click(QStringLiteral("tbNew"));
-        h.fakes.dialogs.confirmAnswers << false;
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Cancel;
         QVERIFY(!h.window().close());
         QCOMPARE(h.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(h.fakes.dialogs.messages.first().kind, ShownMessage::Confirmation);
+        QCOMPARE(h.fakes.dialogs.messages.first().kind, ShownMessage::Question);
         QCOMPARE(h.fakes.dialogs.messages.first().caption, QStringLiteral("Confirm"));
         QCOMPARE(h.fakes.dialogs.messages.first().text, question);
         QVERIFY(h.window().isVisible());
@@ -292,9 +294,25 @@ private slots:
         Harness h;
         h.startRun();
         h.nextUntil(10);
-        h.fakes.dialogs.confirmAnswers << true;
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Discard;
         QVERIFY(h.window().close());
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 1);
+    }
+
+    // The close question offers Save: the script is saved, then the window closes.
+    void closeWithSave()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("closing.cfg"));
+        Harness h;
+        h.startRun();
+        h.nextUntil(10);
+        h.fakes.dialogs.chooseAnswers << QMessageBox::Save << QMessageBox::Save;
+        QVERIFY(!h.window().close()); // the save dialog is cancelled
+        QCOMPARE(h.fakes.dialogs.chooseButtons.last(), (QStringList {"Save", "Discard", "Cancel"}));
+        h.fakes.dialogs.saveAnswers << path;
+        QVERIFY(h.window().close());
+        QCOMPARE(Harness::readFile(path), h.text().toUtf8());
     }
 
     void exitCommandsGoThroughTheGuard()
@@ -303,7 +321,7 @@ private slots:
         h.click(QStringLiteral("tbNew"));
         h.click(QStringLiteral("tbExit"));
         h.trigger(QStringLiteral("Exit1"));
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 2);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 2);
         QVERIFY(h.window().isVisible());
     }
 
@@ -318,23 +336,24 @@ private slots:
         h.click(QStringLiteral("tbSave")); // cancelled
         QVERIFY(h.find<QToolButton>(QStringLiteral("tbNew"))->isEnabled());
         QVERIFY(!h.window().close());
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 1);
 
         h.fakes.dialogs.saveAnswers << dir.filePath(QStringLiteral("ok.cfg"));
         h.click(QStringLiteral("tbSave"));
         QTest::keyClicks(h.window().editor(), QStringLiteral("x"));
         QVERIFY(!h.window().close());
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 2);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 2);
 
         h.fakes.dialogs.saveAnswers << QStringLiteral("/nonexistent-tarvex-folder/a.cfg");
-        h.click(QStringLiteral("tbSave"));
+        h.trigger(QStringLiteral("SaveAs1"));
         QVERIFY(!h.window().close());
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 3);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 3);
 
-        h.fakes.dialogs.saveAnswers << dir.filePath(QStringLiteral("ok.cfg"));
+        // Save writes to the file last saved to, without asking for a name.
         h.click(QStringLiteral("tbSave"));
+        QCOMPARE(h.fakes.dialogs.saveSuggestions.size(), 3);
         QVERIFY(h.window().close());
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 3);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 3);
     }
 
     // Each About command shows a fresh box that frees itself when closed.

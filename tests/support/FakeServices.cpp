@@ -49,6 +49,26 @@ bool FakeDialogs::ask(QWidget *, const QString &caption, const QString &text, co
     return askAnswers.isEmpty() ? true : askAnswers.takeFirst();
 }
 
+Dialogs::Answer FakeDialogs::choose(QWidget *, const QString &caption, const QString &text,
+                                    QMessageBox::StandardButtons buttons, Answer,
+                                    const QMap<Answer, QString> &captions)
+{
+    messages << ShownMessage {ShownMessage::Question, caption, text};
+    static const QList<QPair<Answer, QString>> names
+            = {{QMessageBox::Save, QStringLiteral("Save")},
+               {QMessageBox::Yes, QStringLiteral("Yes")},
+               {QMessageBox::No, QStringLiteral("No")},
+               {QMessageBox::Discard, QStringLiteral("Discard")},
+               {QMessageBox::Cancel, QStringLiteral("Cancel")}};
+    QStringList offered;
+    for (const auto &[button, name] : names) {
+        if (buttons.testFlag(button))
+            offered << captions.value(button, name);
+    }
+    chooseButtons << offered;
+    return chooseAnswers.isEmpty() ? QMessageBox::Cancel : chooseAnswers.takeFirst();
+}
+
 QString FakeDialogs::lastError() const
 {
     if (messages.isEmpty())

@@ -43,6 +43,10 @@ public:
     // The answers to two-answer questions, in turn (true: the first); when none is queued the
     // box is closed, which answers the first. The answers each question offered.
     QList<bool> askAnswers;
+    // The answers to questions of standard buttons, in turn; when none is queued the answer is
+    // Cancel. What each question offered: its buttons, with their own captions where they have one.
+    QList<Answer> chooseAnswers;
+    QList<QStringList> chooseButtons;
     QList<QStringList> askButtons;
     QList<ShownMessage> messages;
     // Called when the printer setup dialog opens; returns whether it is confirmed.
@@ -60,6 +64,9 @@ public:
     void error(QWidget *parent, const QString &caption, const QString &text) override;
     bool ask(QWidget *parent, const QString &caption, const QString &text, const QString &first,
              const QString &second) override;
+    Answer choose(QWidget *parent, const QString &caption, const QString &text,
+                  QMessageBox::StandardButtons buttons, Answer defaultButton,
+                  const QMap<Answer, QString> &captions) override;
     bool printerSetup(QWidget *parent, QPrinter &printer) override;
 
     int count(ShownMessage::Kind kind) const;

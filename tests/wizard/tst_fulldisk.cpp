@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(left, existing ? expected : expected.mid(0, 1));
         QVERIFY(!h.find<QToolButton>(QStringLiteral("tbNew"))->isEnabled());
         QVERIFY(!h.window().close());
-        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Confirmation), 1);
+        QCOMPARE(h.fakes.dialogs.count(ShownMessage::Question), 1);
     }
 };
 

@@ -118,8 +118,9 @@ private slots:
         QTest::newRow("notes alone")
                 << QStringList {"chkNotes"} << QString()
                 << QStringList {b,
-                                "//Notes: What ever you whant to note... This can be the size you "
-                                "whant but the max cfg file size is 16KB. ",
+                                "//Notes: Whatever you want to note... It can be as long as you "
+                                "want, but the game runs at most 128 KiB of commands from one "
+                                "script. ",
                                 b,
                                 b,
                                 b,
@@ -183,11 +184,13 @@ private slots:
         Harness h;
         QCOMPARE(h.window().startPage()->sectionStyle(), SectionStyle::Style1);
         QVERIFY(!h.find<QCheckBox>(QStringLiteral("chkCopyright"))->isChecked());
-        QVERIFY(h.find<QLineEdit>(QStringLiteral("edNotes"))->text().endsWith("16KB. "));
+        QVERIFY(h.find<QLineEdit>(QStringLiteral("edNotes"))
+                        ->text()
+                        .endsWith("128 KiB of commands from one script. "));
         QCOMPARE(h.find<QCheckBox>(QStringLiteral("chkName"))->accessibleName(),
                  QStringLiteral("Use CFG Name"));
         QCOMPARE(h.find<QCheckBox>(QStringLiteral("chkName"))->statusTip(),
-                 QStringLiteral("do you whant to use this?"));
+                 QStringLiteral("do you want to use this?"));
     }
 
     // What the player sees after every button of a first run, and the commands available.

@@ -88,3 +88,8 @@ std::vector<Row> ScriptBox::named(std::vector<Row> rows, const std::vector<Scrip
     }
     return rows;
 }
+
+void ScriptBox::addSpanning(QWidget *widget)
+{
+    m_group.grid->addWidget(widget, m_group.grid->rowCount(), 0, 1, 3);
+}

@@ -52,6 +52,8 @@ public:
 
     // A widget on a row of its own at the right edge, below the rows (an Add button).
     void addTrailing(QWidget *widget);
+    // A widget on a row of its own across the whole box (a list).
+    void addSpanning(QWidget *widget);
 
 private:
     PageKit::Group m_group;

@@ -17,12 +17,12 @@ const QString keyLabel = QStringLiteral("Key:");
 enum Box { Fov, Turn, Gun, Smoke, Rain, Crosshair, Record, Gamma, Volume };
 const ScriptBox::Text boxes[] = {
         {"pnlFov", "// Fov Selector",
-         "Standart setting is 90, but if you need a wider view \"105\" the recommended setting."},
+         "Standard setting is 90, but if you need a wider view \"105\" the recommended setting."},
         {"pnlTurn", "// 180º Turn Script", "Turns you 180º in a flash..."},
         {"pnlGun", "// Show/Hide Gun", "Show or hide your gun by pressing a button."},
         {"pnlSmoke", "// Smoke Script", "Use the key to toggle smoke on or off."},
         {"pnlRain", "// Rain/Snow Script", "Use the key to toggle rain and snow on or off."},
-        {"pnlCrosshair", "// Crosshair Color Changer", "Use a key to change your crosshar color."},
+        {"pnlCrosshair", "// Crosshair Color Changer", "Use a key to change your crosshair color."},
         {"pnlRecord", "// Record Script", "You can start and stop record pressing a button."},
         {"pnlGamma", "// Gamma Select", "Control game gamma in two buttons."},
         {"pnlVolume", "// Volume Control", "Control volume in two buttons."},

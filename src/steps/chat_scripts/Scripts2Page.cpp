@@ -27,7 +27,7 @@ const ScriptBox::Text boxes[] = {
          "Press a button to kill your self and say something at the same time."},
         {"pnlWalk", "// Walk Script", "You'll keep walking until button is pressed again."},
         {"Panel55", "// Direct Artillery",
-         "Press a button and artillery will be automaticly sended, you don't need the "
+         "Press a button and artillery will be automatically sent, you don't need the "
          "binoculars... It's cool!!"},
 };
 
@@ -58,7 +58,7 @@ std::vector<Row> scriptRows()
         Row::edit("edKill1").label("Say:").hint(walkHint).writesNothing().in(Kill).at(2, 1),
         scriptKey(Walk, "chkWalk", "edWalk2", walkHint).binds(walkCommand),
         Row::block(block(artilleryLines)).enabledBy("chkArt"),
-        scriptKey(Artillery, "chkArt", "edArt", "select a key to auto send Atrillery")
+        scriptKey(Artillery, "chkArt", "edArt", "select a key to auto send Artillery")
                 .binds(artilleryCommand),
     };
     // clang-format on
@@ -74,10 +74,10 @@ QVBoxLayout *warningText()
     first->setProperty("tarvexRole", QStringLiteral("warning"));
     warning->addWidget(first);
     for (const QString &text :
-         {QStringLiteral("It's better you note the keys you already used."),
+         {QStringLiteral("A key used twice is shown in red, with the reason in the hint line."),
           QStringLiteral("for example, if you used the SPACE at Jump at the controls, then you "
                          "cannot use"),
-          QStringLiteral("SPACE at this Jumb Script, use \"P\" for example... OR use SPACE but "
+          QStringLiteral("SPACE at this Jump Script, use \"P\" for example... OR use SPACE but "
                          "then you'll"),
           QStringLiteral("have to remove \"bind SPACE \"+moveup\"\" at the script view step on "
                          "Controls lines..."),
@@ -117,10 +117,10 @@ Scripts2Page::Scripts2Page(KeyCheck &keys, QWidget *parent)
     first->setProperty("tarvexRole", QStringLiteral("warning"));
     warning->addWidget(first);
     for (const QString &text :
-         {QStringLiteral("It's better you note the keys you already used."),
+         {QStringLiteral("A key used twice is shown in red, with the reason in the hint line."),
           QStringLiteral("for example, if you used the SPACE at Jump at the controls, then you "
                          "cannot use"),
-          QStringLiteral("SPACE at this Jumb Script, use \"P\" for example... OR use SPACE but "
+          QStringLiteral("SPACE at this Jump Script, use \"P\" for example... OR use SPACE but "
                          "then you'll"),
           QStringLiteral("have to remove \"bind SPACE \"+moveup\"\" at the script view step on "
                          "Controls lines..."),

@@ -1,9 +1,12 @@
 #include "steps/chat_scripts/VSaysPage.h"
 
+#include "platform/Messages.h"
+#include "platform/Services.h"
+#include "steps/chat_scripts/AddedBindings.h"
 #include "steps/chat_scripts/ScriptBox.h"
 #include "steps/keys/KeyRows.h"
 #include "widgets/PageKit.h"
-#include "wizard/ScriptBuffer.h"
+#include "wizard/RowSet.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -31,8 +34,8 @@ void addWarning(QVBoxLayout *layout)
     QLabel *warningTitle = label(QStringLiteral("WARNING!!"));
     warningTitle->setProperty("tarvexRole", QStringLiteral("warning"));
     QLabel *warningText = note(QStringLiteral(
-            "Do not use the same keys and the keys you used in \"Options: Controls\" step. If "
-            "you're not noting the keys you already used, you should to."));
+            "Do not use the same keys and the keys you used in \"Options: Controls\" step. A "
+            "key used twice is shown in red, with the reason in the hint line."));
     warningText->setWordWrap(true);
     layout->addSpacing(6);
     layout->addWidget(warningTitle);
@@ -69,7 +72,7 @@ RowStyle messageStyle(KeyCheck &keys)
 
 const QStringList &VSaysPage::vsayItems()
 {
-    // The game's own order, not sorted; two names appear twice and write the same line.
+    // The game's own order, not sorted; each message once.
     static const QStringList items = {
             QStringLiteral("PathCleared"),
             QStringLiteral("EnemyWeak"),
@@ -104,12 +107,10 @@ const QStringList &VSaysPage::vsayItems()
             QStringLiteral("Welcome"),
             QStringLiteral("Sorry"),
             QStringLiteral("Oops"),
-            QStringLiteral("EnemyWeak"),
             QStringLiteral("Hi"),
             QStringLiteral("Bye"),
             QStringLiteral("GreatShot"),
             QStringLiteral("Cheer"),
-            QStringLiteral("HoldFire"),
             QStringLiteral("GoodGame"),
             QStringLiteral("CommandAcknowledged"),
             QStringLiteral("CommandDeclined"),
@@ -125,10 +126,15 @@ const QStringList &VSaysPage::vsayItems()
     return items;
 }
 
-VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
+VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, Dialogs &dialogs, QWidget *parent)
     : StepPage(QStringLiteral("pnlVSays"), QStringLiteral("// Says and Vsays"), parent)
-    , m_buffer(buffer)
+    , m_dialogs(dialogs)
 {
+    QLabel *addNote = note(QString());
+    addNote->setObjectName(QStringLiteral("lblAddNote"));
+    addNote->setProperty("tarvexRole", QStringLiteral("warning"));
+    m_added = new AddedBindings(buffer, addNote, this);
+
     // The explanations keep their wording; they wrap to the width of their box.
     ScriptBox vsays(
             QStringLiteral("pnlVSayss"), QStringLiteral("// Vsays"),
@@ -145,8 +151,8 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
                    {QStringLiteral("What is a say?"),
                     QStringLiteral("Here the say is, when you press T and say something to team "
                                    "or all, that's a Say, but here you can choose a key and the "
-                                   "text and when that key is is pressed, it automaticly says "
-                                   "what you whrote below...")});
+                                   "text and when that key is pressed, it automatically says "
+                                   "what you wrote below...")});
     QPushButton *addSayButton = addButton(QStringLiteral("btnSayAdd"), QStringLiteral("Add Say"),
                                           QStringLiteral("add say"));
 
@@ -154,7 +160,13 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
                       ScriptBox::grids({vsays, says}), messageStyle(keys));
     qobject_cast<QComboBox *>(m_rows->control(VsayMessage))->setMaxVisibleItems(16);
     vsays.addTrailing(addVsayButton);
+    vsays.addSpanning(m_added->createList(AddedBindings::Vsay, QStringLiteral("lstVsays"),
+                                          QStringLiteral("btnVsayRemove"),
+                                          QStringLiteral("Vsays added")));
     says.addTrailing(addSayButton);
+    says.addSpanning(m_added->createList(AddedBindings::Say, QStringLiteral("lstSays"),
+                                         QStringLiteral("btnSayRemove"),
+                                         QStringLiteral("Says added")));
 
     auto *boxes = new QHBoxLayout;
     boxes->setSpacing(10);
@@ -162,6 +174,7 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
     boxes->addWidget(says.frame(), 1);
     body()->addLayout(boxes);
 
+    body()->addWidget(addNote);
     addWarning(body());
     body()->addStretch(1);
 
@@ -169,19 +182,71 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, QWidget *parent)
     connect(addSayButton, &QPushButton::clicked, this, &VSaysPage::addSay);
 
     setNextButton(2);
+    // Only the player's own edits count, not texts a script gives the fields.
+    for (const int keyRow : {int(VsayKey), int(SayKey)}) {
+        auto edited = [this, keyRow] {
+            m_edited[keyRow] = true;
+        };
+        connect(qobject_cast<QLineEdit *>(m_rows->control(keyRow)), &QLineEdit::textEdited, this,
+                edited);
+        QWidget *text = m_rows->control(keyRow + 1);
+        if (auto *combo = qobject_cast<QComboBox *>(text)) {
+            connect(combo, &QComboBox::activated, this, edited);
+            text = combo->lineEdit();
+        }
+        connect(qobject_cast<QLineEdit *>(text), &QLineEdit::textEdited, this, edited);
+    }
 }
 
-// A key that cannot be bound writes nothing.
+// A key that cannot be bound writes nothing; the same Add again is refused.
 void VSaysPage::addVsay()
 {
-    m_buffer.append(m_rows->linesOf(VsayKey));
-    emit linesAdded();
+    add(VsayKey);
 }
 
 void VSaysPage::addSay()
 {
-    m_buffer.append(m_rows->linesOf(SayKey));
+    add(SayKey);
+}
+
+void VSaysPage::add(int keyRow)
+{
+    m_edited[keyRow] = false;
+    m_added->add(keyRow == VsayKey ? AddedBindings::Vsay : AddedBindings::Say,
+                 m_rows->value(keyRow), m_rows->command(keyRow), m_rows->value(keyRow + 1),
+                 m_rows->linesOf(keyRow));
     emit linesAdded();
+}
+
+bool VSaysPage::askToAdd(int keyRow)
+{
+    const QString key = m_rows->value(keyRow);
+    if (!m_edited[keyRow] || m_added->contains(key, m_rows->command(keyRow)))
+        return true;
+    const QString question
+            = QStringLiteral("Add the %1 \"%2\" on %3 first?")
+                      .arg(keyRow == VsayKey ? QStringLiteral("vsay") : QStringLiteral("say"),
+                           m_rows->value(keyRow + 1), key.trimmed());
+    const Dialogs::Answer answer = m_dialogs.choose(
+            this, applicationTitle, question,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
+            {{QMessageBox::Yes, QStringLiteral("&Add")},
+             {QMessageBox::No, QStringLiteral("&Skip")}});
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Yes)
+        add(keyRow);
+    m_edited[keyRow] = false;
+    return true;
+}
+
+bool VSaysPage::beforeNext()
+{
+    if (!askToAdd(VsayKey) || !askToAdd(SayKey))
+        return false;
+    // What a Back took out is written again, in the order it was added.
+    m_added->writeAgain();
+    return true;
 }
 
 QStringList VSaysPage::lines() const

@@ -36,7 +36,7 @@ std::vector<Row> gameRows()
 {
     // clang-format off
     return {
-            Row::check("cbRun").label("Allways Run: ").checked(true).hint("Allways Run")
+            Row::check("cbRun").label("Always Run: ").checked(true).hint("Always Run")
                     .seta("cl_run").at(5),
             Row::check("cbReload").label("Auto Reload:").checked(true).hint("Reload Automaticly")
                     .seta("cg_autoReload").at(6),
@@ -94,9 +94,20 @@ void GamePage::addNick(QGridLayout *grid)
     PageKit::nameAfter(m_nick, row.labelText(), nick);
     m_nickEnabled
             = PageKit::checkBox(row.enableName(), row.enableOn(), row.enableHint(),
-                                PageKit::enableBoxName(row.labelText()), QStringLiteral("chkName"));
+                                PageKit::enableBoxName(row.labelText()), QStringLiteral("Use"));
     auto *nickRow = new QHBoxLayout;
     nickRow->setSpacing(8);
+    // The example nick is no player's name: it shows in the warning colour until replaced.
+    auto warnOfExample = [edit = m_nick, example = row.startText()] {
+        PageKit::setWarning(edit,
+                            edit->text() == example
+                                    ? QStringLiteral("\"%1\" is only an example: type the "
+                                                     "nick other players see")
+                                              .arg(example)
+                                    : QString());
+    };
+    warnOfExample();
+    connect(m_nick, &QLineEdit::textChanged, this, warnOfExample);
     nickRow->addWidget(m_nick, 1);
     nickRow->addWidget(m_nickEnabled);
     grid->addWidget(nick, 0, 0);

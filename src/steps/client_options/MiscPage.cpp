@@ -81,7 +81,7 @@ std::vector<Row> miscRows()
             Row::check("chkBlood").label("Show Blood Flash:").checked(true)
                     .hint("Show blood flash in other players").seta("cg_bloodFlash").at(0, Right),
             Row::key("edReady").label("Ready key:").text("F3").binds("ready").at(KeyRow, Left),
-            Row::key("edNready").label("not eady key:").text("F4").binds("notready")
+            Row::key("edNready").label("not ready key:").text("F4").binds("notready")
                     .at(KeyRow, Right),
     };
     // clang-format on
@@ -116,12 +116,13 @@ MiscPage::MiscPage(KeyCheck &keys, QWidget *parent)
     body()->addStretch(1);
 
     const QString notes[] = {
-            QStringLiteral("At the next step, mabe you'll note that the cfg is a little messy "
-                           "because you didn't used all of the cfg options... \"CFG would be "
+            QStringLiteral("At the next step, maybe you'll note that the cfg is a little messy "
+                           "because you didn't use all of the cfg options... \"CFG would be "
                            "great if you use them\"."),
-            QStringLiteral("So at the next step you can organize the CFG as you whant and then "
-                           "press save button at the top and save to et/etmain... You cannot "
-                           "forget the name."),
+            QStringLiteral("So at the next step you can organize the CFG as you want and then "
+                           "press the save button at the top and save it into the game's folder "
+                           "(the save dialog offers it; see the manual)... You cannot forget "
+                           "the name."),
             QStringLiteral("Then if you don't know how to install a CFG into ET, see the "
                            "documentation at the Tarvex's directory."),
     };

@@ -15,7 +15,7 @@ constexpr int rowHeight = 24;
 
 // The hint of a "Use?" box, right of a setting, that decides whether its line is written.
 inline const QString useHint
-        = QStringLiteral("leave it checked if you whant to add the option to the cfg...");
+        = QStringLiteral("leave it checked if you want to add the option to the cfg...");
 
 // Label and control side by side, a "Use?" box right of the control where the row has one;
 // edits and combo boxes share one width so that the rows line up.

@@ -58,9 +58,15 @@ SystemPage::SystemPage(QWidget *parent)
         const char *caption;
         QStringList lines;
     } resolutions[] = {
-            {"rb1280", "1280x1024 / 1024x1600", customMode("1280", "1024")},
+            {"rb1280", "1280x1024", customMode("1280", "1024")},
             {"rb1024", "1024x768 (or close to it)", customMode("1024", "768")},
             {"rb800", "800x600 (or lower)", customMode("800", "600")},
+            // The wide screens of today.
+            {"rb1366", "1366x768", customMode("1366", "768")},
+            {"rb1600", "1600x900", customMode("1600", "900")},
+            {"rb1920", "1920x1080", customMode("1920", "1080")},
+            {"rb2560", "2560x1440", customMode("2560", "1440")},
+            {"rb3840", "3840x2160", customMode("3840", "2160")},
             {"RadioButton1", "Don't use in my CFG", {}},
     };
     int row = 0;

@@ -23,7 +23,7 @@ std::vector<Row> viewRows()
                     .absentIn(Game::Version::Legacy, QStringLiteral("ET: Legacy sets this in its HUD editor (component reinforcement)")).at(2),
             Row::check("cbCrosshealth").label("Crosshair Health Info:").checked(false)
                     .hint("show crosshair health").seta("cg_crosshairHealth").at(3),
-            Row::check("cbCrossname").label("Crosshair Name Draing:").checked(false)
+            Row::check("cbCrossname").label("Crosshair Name Drawing:").checked(false)
                     .hint("crosshair name draing").seta("cg_drawCrosshairNames")
                     .absentIn(Game::Version::Legacy, QStringLiteral("ET: Legacy sets this in its HUD editor (component crosshairtext)")).at(4),
             Row::check("cbParticles").label("Particles:").checked(false).hint("show particles")

@@ -4,7 +4,7 @@ namespace BindingRows {
 
 namespace {
 
-const QString useThis = QStringLiteral("do you whant to use this?");
+const QString useThis = QStringLiteral("do you want to use this?");
 const QString none;
 
 QStringList sensitivityItems()
@@ -22,7 +22,7 @@ std::vector<Row> rows()
     // clang-format off
     return {
     // Move
-    Row::key("edForward").label("Forward:").text("W").hint("Move Foward")
+    Row::key("edForward").label("Forward:").text("W").hint("Move Forward")
             .enableBox("chkFoward", true, useThis).binds("+forward").in(0).at(0),
     Row::key("edBack1").label("Back:").text("S").hint("move back")
             .enableBox("chkBack", true, useThis).binds("+back").in(0).at(1),
@@ -141,7 +141,7 @@ const std::vector<Group> &groups()
             {"pnlWeaponsuse", "// Use Weapons", 1},
             {"pnlMiscellaneous", "// Miscellaneous", 1},
             {"pnlSelectw", "// Select Weapons", 2},
-            {"pnlFireteams", "// Fite Teams", 2},
+            {"pnlFireteams", "// Fire Teams", 2},
     };
     return table;
 }

@@ -41,7 +41,7 @@ QVBoxLayout *warningText()
     warningText->addWidget(warning(QStringLiteral("WARNING!!")));
     for (const QString &text :
          {QStringLiteral("Do not use the same key in more than 1 space."),
-          QStringLiteral("It's better you note the keys you already used.")}) {
+          QStringLiteral("A key used twice is shown in red, with the reason in the hint line.")}) {
         QLabel *line = note(text);
         line->setWordWrap(true);
         warningText->addWidget(line);

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <limits>
 
 QValidator::State UpperCaseValidator::validate(QString &input, int &pos) const
@@ -108,6 +109,29 @@ KeyField *KeyField::inCapitals(const QString &objectName, const QString &text, c
     return field;
 }
 
+namespace {
+
+QSize widened(const QLineEdit &field, QSize size)
+{
+    const QMargins margins = field.textMargins();
+    const int longest = field.fontMetrics().horizontalAdvance(QStringLiteral("KP_RIGHTARROW"))
+            + margins.left() + margins.right() + 14;
+    size.setWidth(std::max(size.width(), longest));
+    return size;
+}
+
+} // namespace
+
+QSize KeyField::sizeHint() const
+{
+    return widened(*this, QLineEdit::sizeHint());
+}
+
+QSize KeyField::minimumSizeHint() const
+{
+    return widened(*this, QLineEdit::minimumSizeHint());
+}
+
 void KeyField::showProblem(const QString &description)
 {
     if (description == m_problem)
@@ -121,7 +145,7 @@ void KeyField::showProblem(const QString &description)
         style()->polish(this);
         update();
     }
-    setAccessibleDescription(description);
+    PageKit::setWarning(this, description);
     // An empty field has no text to colour: it shows why it is wrong instead ("no key given").
     setPlaceholderText(description);
 }

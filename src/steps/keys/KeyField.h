@@ -42,6 +42,9 @@ public:
     // The game whose names a pressed key gets (ET: Legacy tells the right-hand Shift, Ctrl and
     // Alt from the left-hand ones).
     void setGameVersion(Game::Version version) { m_version = version; }
+    // Wide enough for the longest key names (KP_RIGHTARROW).
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     bool event(QEvent *event) override;

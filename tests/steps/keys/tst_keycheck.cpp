@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 namespace {
 
@@ -75,6 +77,7 @@ private slots:
         Harness::retype(sayKey, "f1");
         QCOMPARE(sayKey->accessibleDescription(),
                  QString("f1 is also bound by \"Vote Yes:\" (step 1)"));
+        h.fakes.dialogs.chooseAnswers = {QMessageBox::No, QMessageBox::No};
         h.click(Harness::nextButton(2));
 
         // Step 3: a script's keys count once its box is checked.
@@ -86,6 +89,49 @@ private slots:
         h.setChecked("chkGamma");
         QCOMPARE(gammaDown->accessibleDescription(),
                  QString("Mouse4 is also bound by \"Gamma Select Increase Gamma:\" (step 3)"));
+    }
+
+    // Why a key field is red is on screen too: in the hint line while the field has the focus
+    // or the pointer, and as its tool tip; the pointer over another control shows its hint.
+    void warningOnScreen()
+    {
+        Harness h;
+        h.goToStep(1);
+        auto *hintLine = h.find<QLabel>(QStringLiteral("StatusPanel0"));
+        auto *jump = h.focus<KeyField>(QStringLiteral("edJump1"));
+        Harness::retype(jump, QStringLiteral("SPACEBAR"));
+        QCOMPARE(jump->text(), QStringLiteral("SPACEBAR"));
+        const QString unknown = QStringLiteral("\"SPACEBAR\" is not a key the game knows");
+        QCOMPARE(hintLine->text(), unknown);
+        QCOMPARE(jump->toolTip(), unknown);
+        QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), jump->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(jump, &tip);
+        QTRY_COMPARE(QToolTip::text(), unknown);
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+
+        QEvent enter(QEvent::Enter);
+        auto *forward = h.find<KeyField>(QStringLiteral("edForward"));
+        QApplication::sendEvent(forward, &enter);
+        QCOMPARE(hintLine->text(), forward->statusTip());
+        QHelpEvent forwardTip(QEvent::ToolTip, QPoint(2, 2), forward->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(forward, &forwardTip);
+        QTest::qWait(50);
+        QVERIFY(!QToolTip::isVisible());
+        QApplication::sendEvent(jump, &enter);
+        QCOMPARE(hintLine->text(), unknown);
+
+        // Typed to a key step 1 binds already: the reason changes under the pointer.
+        Harness::retype(jump, QStringLiteral("w"));
+        QCOMPARE(hintLine->text(), QStringLiteral("W is also bound by \"Forward:\" (step 1)"));
+        Harness::retype(jump, QStringLiteral("J"));
+        QCOMPARE(hintLine->text(), jump->statusTip());
+        QCOMPARE(jump->toolTip(), QString());
+
+        // Focus given to a red field shows its reason at once.
+        Harness::retype(forward, QStringLiteral("J"));
+        h.focus<KeyField>(QStringLiteral("edForward"));
+        QCOMPARE(hintLine->text(), QStringLiteral("J is also bound by \"Jump:\" (step 1)"));
     }
 
     // A second script in the same run of the program goes on after the first one: its lines and
