@@ -71,7 +71,7 @@ void everythingRun(Harness &h)
 QStringList readAndRunThrough(Harness &h, const QString &path)
 {
     h.click(QStringLiteral("tbNew"));
-    h.fakes.dialogs.chooseAnswers << 0;
+    h.fakes.dialogs.itemAnswers << 0;
     h.fakes.dialogs.openAnswers << path;
     h.click(QStringLiteral("btnReadSettings"));
     if (h.fakes.dialogs.chooseOffers != QList<QStringList> {{"Another file..."}})
@@ -210,7 +210,7 @@ private slots:
         QVERIFY(openSays.startsWith(QStringLiteral("Cannot open file")));
         h.click(QStringLiteral("tbNew"));
         h.retype(QStringLiteral("edCFG"), QStringLiteral("Kept"));
-        h.fakes.dialogs.chooseAnswers << 0;
+        h.fakes.dialogs.itemAnswers << 0;
         h.fakes.dialogs.openAnswers << home.dir.path();
         h.trigger(QStringLiteral("ReadSettings1"));
         QCOMPARE(h.fakes.dialogs.lastError(), openSays);
@@ -220,7 +220,7 @@ private slots:
 
         const QString path = Harness::writeFile(home.dir.filePath(QStringLiteral("a.cfg")),
                                                 "bind NOKEY x\nseta mymod 1\n");
-        h.fakes.dialogs.chooseAnswers << 0;
+        h.fakes.dialogs.itemAnswers << 0;
         h.fakes.dialogs.openAnswers << path;
         h.click(QStringLiteral("btnReadSettings"));
         h.click(QStringLiteral("SpeedButton1"));

@@ -22,7 +22,7 @@ QString FakeDialogs::pictureFileName(QWidget *, const QString &suggested)
 int FakeDialogs::chooseItem(QWidget *, const QString &, const QString &, const QStringList &items)
 {
     chooseOffers << items;
-    return chooseAnswers.isEmpty() ? -1 : chooseAnswers.takeFirst();
+    return itemAnswers.isEmpty() ? -1 : itemAnswers.takeFirst();
 }
 
 void FakeDialogs::information(QWidget *, const QString &caption, const QString &text)

@@ -36,7 +36,7 @@ public:
     QStringList pictureSuggestions;
     // The entries the chooser picks, in turn; when none is queued it is cancelled (-1). And the
     // lists it was offered.
-    QList<int> chooseAnswers;
+    QList<int> itemAnswers;
     QList<QStringList> chooseOffers;
     // The answers to confirmations, in turn; when none is queued the answer is Cancel.
     QList<bool> confirmAnswers;
