@@ -10,14 +10,13 @@
 #include <QStandardPaths>
 #endif
 
+#ifdef Q_OS_WIN
 namespace {
 
-// ET 2.60b's install folders on Windows, where the game keeps its files beside itself; none
-// elsewhere.
+// ET 2.60b's install folders on Windows, where the game keeps its files beside itself.
 QStringList installFolders()
 {
     QStringList installs;
-#ifdef Q_OS_WIN
     // ET 2.60b's installer records where the game went (a 32-bit program, so in the registry's
     // 32-bit view); otherwise it is in one of the usual program folders.
     const QString game = QStringLiteral("Wolfenstein - Enemy Territory");
@@ -30,11 +29,11 @@ QStringList installFolders()
             installs << QDir(folder).filePath(game);
     }
     installs.removeAll(QString());
-#endif
     return installs;
 }
 
 } // namespace
+#endif
 
 QStringList gameScriptFolders(FirstFolders first)
 {
