@@ -113,7 +113,9 @@ ScriptFileContents readScriptFile(const QString &path)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     auto refused = [&fullPath](const QString &reason) {
-        return ScriptFileContents {QStringList(), failure("open", fullPath, reason)};
+        ScriptFileContents refusal;
+        refusal.failure = failure("open", fullPath, reason);
+        return refusal;
     };
     const QString tooLarge = QStringLiteral("File larger than 16 MiB");
 

@@ -3,6 +3,7 @@
 #include "app/SettingsReading.h"
 #include "game/ScriptRun.h"
 #include "steps/keys/KeyField.h"
+#include "support/FakeHome.h"
 #include "support/Harness.h"
 #include "wizard/ScriptFile.h"
 #include "wizard/StepPage.h"
@@ -17,14 +18,7 @@ using namespace Game;
 
 namespace {
 
-// The player's home is an empty folder of the test's own while it lives: no game profiles.
-struct FakeHome
-{
-    QTemporaryDir dir;
-    QByteArray real = qgetenv("HOME");
-    FakeHome() { qputenv("HOME", QFile::encodeName(dir.path())); }
-    ~FakeHome() { qputenv("HOME", real); }
-};
+using TestFiles::FakeHome;
 
 // What the game holds after running `lines`: "bind KEY = text" and "name = value", each key
 // and name as the game compares them, in sorted order.

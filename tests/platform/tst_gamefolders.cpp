@@ -6,15 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/FakeHome.h"
+
 namespace {
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using TestFiles::write;
 
 } // namespace
 

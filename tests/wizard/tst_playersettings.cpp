@@ -7,25 +7,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/FakeHome.h"
+
 namespace {
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using TestFiles::write;
 
-// The player's home is a folder of the test's own while it lives.
-struct FakeHome
-{
-    QTemporaryDir dir;
-    QByteArray real = qgetenv("HOME");
-    FakeHome() { qputenv("HOME", QFile::encodeName(dir.path())); }
-    ~FakeHome() { qputenv("HOME", real); }
-    QString path(const char *relative) const { return dir.filePath(QLatin1String(relative)); }
-};
+using TestFiles::FakeHome;
 
 } // namespace
 

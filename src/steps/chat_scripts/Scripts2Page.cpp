@@ -109,23 +109,6 @@ Scripts2Page::Scripts2Page(KeyCheck &keys, QWidget *parent)
         grid->setColumnStretch(column, 1);
     body()->addLayout(grid);
 
-    // The player's own reminder; the key fields show a key bound twice as it is typed.
-    auto *warning = new QVBoxLayout;
-    warning->setSpacing(0);
-    warning->setContentsMargins(2, 8, 2, 0);
-    QLabel *first = PageKit::label(QStringLiteral("Do not use the same key in more than 1 space."));
-    first->setProperty("tarvexRole", QStringLiteral("warning"));
-    warning->addWidget(first);
-    for (const QString &text :
-         {QStringLiteral("A key used twice is shown in red, with the reason in the hint line."),
-          QStringLiteral("for example, if you used the SPACE at Jump at the controls, then you "
-                         "cannot use"),
-          QStringLiteral("SPACE at this Jump Script, use \"P\" for example... OR use SPACE but "
-                         "then you'll"),
-          QStringLiteral("have to remove \"bind SPACE \"+moveup\"\" at the script view step on "
-                         "Controls lines..."),
-          QStringLiteral("See the Quorlin forum for MUCH more information...")})
-        warning->addWidget(PageKit::note(text));
     body()->addLayout(warningText());
     body()->addStretch(1);
 

@@ -7,6 +7,18 @@
 namespace ServerRows {
 
 namespace {
+
+// What a row writes in a version where another row of the screen writes its line: nothing.
+Row::Writes noLine()
+{
+    Row::Writes writes;
+    writes.form = Row::Writes::Form::Fixed;
+    return writes;
+}
+
+} // namespace
+
+namespace {
 constexpr const char *enable = "enable?";
 constexpr const char *noHint = "";
 // Two rows keep two blanks before their value; the game's console reads them like one.
@@ -130,7 +142,7 @@ std::vector<Row> rows()
             Row::check("chkPub").label("Allow Pub Settings:").checked(false)
                     .hint("vote: allow public settings").enableBox("chkAPS", true, enable)
                     .set("vote_allow_pub")
-                    .inVersion(Game::Version::Legacy, Row::Writes {Row::Writes::Form::Fixed}).in(int(Group::AllowVotes)).at(6),
+                    .inVersion(Game::Version::Legacy, noLine()).in(int(Group::AllowVotes)).at(6),
             Row::check("chkReferee").label("Allow Referee:").checked(false)
                     .hint("vote: allow referee (don't use in public servers)")
                     .enableBox("chkAR", true, enable).set("vote_allow_referee")
