@@ -64,6 +64,12 @@ bool HintLine::eventFilter(QObject *watched, QEvent *event)
         if (ours(widget) && !warningOf(widget).isEmpty())
             m_panel->setText(warningOf(widget));
         break;
+    case QEvent::FocusOut:
+        // The reason goes with the focus, unless the pointer still rests on the control.
+        if (ours(widget) && widget != m_under && !warningOf(widget).isEmpty()
+            && m_panel->text() == warningOf(widget))
+            m_panel->setText(m_under ? hintFor(m_under) : QString());
+        break;
     case QEvent::DynamicPropertyChange: {
         // A warning that comes or goes while the player looks at the control or types in it.
         auto *change = static_cast<QDynamicPropertyChangeEvent *>(event);

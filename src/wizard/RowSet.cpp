@@ -100,6 +100,13 @@ void RowSet::build(Built &built, QGridLayout *grid, const RowStyle &style)
     }
     makeControl(built, style);
     built.label = PageKit::label(row.labelText());
+    if (style.wrapLabels) {
+        // Short labels stay on one line; a long one breaks at about twelve characters.
+        const QFontMetrics metrics(built.label->font());
+        built.label->setWordWrap(true);
+        built.label->setMinimumWidth(std::min(metrics.horizontalAdvance(row.labelText()) + 2,
+                                              metrics.averageCharWidth() * 12));
+    }
     if (style.boxAndLabelHeight > 0)
         built.label->setFixedHeight(style.boxAndLabelHeight);
     PageKit::nameAfter(built.control, name, built.label);

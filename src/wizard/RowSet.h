@@ -31,6 +31,8 @@ struct RowStyle
     bool fitKeys = false;
     bool alignChecksLeft = true; // a check box value keeps to the left of its cell
     bool alignFieldsLeft = true; // so does an edit, combo box or key field
+    // A long label breaks into lines rather than squeezing its control in a narrow box.
+    bool wrapLabels = false;
     // Tab goes through the rows as they stand (column by column, each top to bottom, groups in
     // the order given), rather than in the order the controls were made.
     bool tabAsShown = true;

@@ -92,13 +92,17 @@ private slots:
         QCOMPARE(nick->toolTip(), reason);
         QCOMPARE(h.find<QLabel>(QStringLiteral("StatusPanel0"))->text(), reason);
         QCOMPARE(nick->palette().color(QPalette::Text), QColor(0xa6, 0x1b, 0x1b));
+        // The reason goes with the focus: the next screen does not show it.
+        h.click(Harness::nextButton(5));
+        QCOMPARE(h.find<QLabel>(QStringLiteral("StatusPanel0"))->text(), QString());
+        h.click(QStringLiteral("btnBack6"));
         Harness::retype(nick, QStringLiteral("Jorin"));
         QCOMPARE(nick->accessibleDescription(), QString());
         QVERIFY(nick->palette().color(QPalette::Text) != QColor(0xa6, 0x1b, 0x1b));
     }
 
     // Every key field after the Controls step (whose columns are sized to the keys they start
-    // with) shows the longest key names whole, but two, see below.
+    // with) shows the longest key names whole.
     void keyFieldsWideEnough()
     {
         Harness h;
@@ -118,8 +122,8 @@ private slots:
                     narrow << field->objectName();
             }
         }
-        // The Gamma Select box of step 3 has no room yet beside its long labels.
-        QCOMPARE(narrow, (QStringList {"edGamma", "edGamma1"}));
+        // The boxes of step 3 break their long labels ("Max FPS after the turn:") to make room.
+        QCOMPARE(narrow.join(QLatin1Char(' ')), QString());
     }
 };
 

@@ -62,6 +62,7 @@ RowStyle ScriptBox::rowStyle()
     style.enableCaption = QStringLiteral("Enable");
     style.alignChecksLeft = false;
     style.alignFieldsLeft = false;
+    style.wrapLabels = true;
     style.tabAsShown = false;
     return style;
 }
