@@ -95,7 +95,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     m_recovery = new CrashRecovery(*this, m_services, *m_wizard, m_editor, *m_files);
     m_reading = new SettingsReading(*this, m_services, *m_wizard, *m_keys, m_bars->hintPanel);
     // Reading starts a run from the start screen: not while a run is past it.
-    connect(m_wizard, &Wizard::applied, this, [this] {
+    connect(m_wizard, &Wizard::screenChanged, this, [this] {
         Layer top = Layer::Start;
         m_wizard->layers().visibleLayer(&top);
         m_bars->readSettings()->setEnabled(top == Layer::Start || top == Layer::Editor);

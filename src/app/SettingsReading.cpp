@@ -2,10 +2,12 @@
 
 #include "platform/GameFolders.h"
 #include "platform/Messages.h"
+#include "steps/chat_scripts/VSaysPage.h"
 #include "steps/keys/KeyCheck.h"
 #include "wizard/PlayerSettings.h"
 #include "wizard/RowFill.h"
 #include "wizard/StartPage.h"
+#include "wizard/Steps.h"
 #include "wizard/Wizard.h"
 
 #include <QFileInfo>
@@ -42,8 +44,13 @@ SettingsReading::SettingsReading(QWidget &window, Services services, Wizard &wiz
 {
     // A new run starts without them.
     connect(&wizard, &Wizard::applied, this, [this](Trigger trigger) {
-        if (trigger == Trigger::ToolbarNew || trigger == Trigger::MenuNew)
-            m_keys.setKeptBindings(QString(), {});
+        if (trigger != Trigger::ToolbarNew && trigger != Trigger::MenuNew)
+            return;
+        m_keys.setKeptBindings(QString(), {});
+        for (int step = firstStep; step <= lastStep; ++step) {
+            if (auto *says = qobject_cast<VSaysPage *>(m_wizard.builtPage(step)))
+                says->forgetListed();
+        }
     });
 }
 
@@ -69,14 +76,16 @@ void SettingsReading::choose()
 
 bool SettingsReading::read(const QString &path)
 {
+    // A file that does not say which game it is for is read for the game chosen.
     auto settings
-            = std::make_shared<PlayerSettings>(readPlayerSettings(path, Game::Version::Et260b));
+            = std::make_shared<PlayerSettings>(readPlayerSettings(path, m_wizard.gameVersion()));
     if (!settings->failure.isEmpty()) {
         m_services.dialogs->error(&m_window, applicationTitle, settings->failure);
         return false;
     }
-    // A new run from the start screen, which shows what was read.
+    // A new run from the start screen, which shows what was read, for the game read.
     m_wizard.apply(Trigger::MenuNew);
+    m_wizard.setGameVersion(settings->run->version());
     m_wizard.startPage()->takeScriptName(QFileInfo(path).completeBaseName());
 
     const RowFill fill = fillRows(m_wizard, *settings->run);

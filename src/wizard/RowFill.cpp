@@ -88,6 +88,27 @@ void fillRow(RowSet &rows, int index, const QVector<LeftSet> &left, QVector<bool
         enable->setChecked(false);
 }
 
+// The bindings of `left` that a screen whose Next does not write its rows lists, as its Add
+// buttons would have (the says step); returns the lines it writes for them.
+QStringList listBindings(StepPage &page, const QVector<LeftSet> &left, QVector<bool> &taken)
+{
+    QStringList lines;
+    for (const auto &rows : page.rowSets()) {
+        for (int i = 0; i < rows->size(); ++i) {
+            const Row &row = rows->row(i);
+            if (row.kind() != Row::Kind::Key || row.textRow().isEmpty())
+                continue;
+            for (int found; (found = bindingFor(row, left, taken)) >= 0;) {
+                taken[found] = true;
+                const QString &text = left[found].value;
+                lines << page.listBinding(*rows, i, rowKey(left[found].name),
+                                          text.mid(row.writesIn().name.size()));
+            }
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 RowFill fillRows(Wizard &wizard, const Game::ScriptRun &read)
@@ -96,10 +117,13 @@ RowFill fillRows(Wizard &wizard, const Game::ScriptRun &read)
     QVector<bool> taken(left.size(), false);
     QStringList lines;
     for (int step = 1; step <= lastStep; ++step) {
-        // The vsay step's lines are written by its Add buttons, not by a row's value.
         StepPage *page = wizard.stepPage(step);
-        if (!stepInfo(step).writesLines)
+        page->takeSettings(read);
+        // The says step's lines are written by its Add buttons, not by a row's value.
+        if (!stepInfo(step).writesLines) {
+            lines << listBindings(*page, left, taken);
             continue;
+        }
         for (const auto &rows : page->rowSets()) {
             // First what the player's settings give a script's own values; a script read
             // whole gives its own afterwards.

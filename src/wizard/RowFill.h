@@ -20,5 +20,6 @@ struct RowFill
 // box turned off when the command is not bound; a setting row takes the value and turns its box
 // on, or off when the file does not set it. The rows' lines, as the run will write them, are
 // then run like the file: what they set as the file did is carried; the rest is for the
-// section that keeps it. The vsay step's list is left as it is.
+// section that keeps it. The says step lists the file's vsay and say bindings, as its Add
+// buttons would have; a screen's controls that are not rows take their settings too.
 RowFill fillRows(Wizard &wizard, const Game::ScriptRun &read);

@@ -123,3 +123,10 @@ void StepPage::focusFirstField()
         }
     }
 }
+
+QStringList StepPage::listBinding(const RowSet &, int, const QString &, const QString &)
+{
+    return {};
+}
+
+void StepPage::takeSettings(const Game::ScriptRun &) { }

@@ -9,6 +9,9 @@
 #include <memory>
 #include <vector>
 
+namespace Game {
+class ScriptRun;
+}
 class QHBoxLayout;
 class QPushButton;
 class QVBoxLayout;
@@ -35,6 +38,14 @@ public:
     // Called at Next before the step's lines are written: the screen may still ask the player
     // something. False keeps the player on the screen, and nothing is written.
     virtual bool beforeNext() { return true; }
+
+    // Starting from the player's own settings. A screen whose Next does not write its rows
+    // lists the binding of `key` to `text` that its key row `keyRow` of `rows` would write, and
+    // returns the lines it will write for it (none when it does not take it).
+    virtual QStringList listBinding(const RowSet &rows, int keyRow, const QString &key,
+                                    const QString &text);
+    // A control that is not a row takes its value from the settings `read` leaves set.
+    virtual void takeSettings(const Game::ScriptRun &read);
 
     // The game the lines are written for (the player's choice on the start screen).
     Game::Version gameVersion() const { return m_game; }

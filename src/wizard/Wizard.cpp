@@ -49,6 +49,11 @@ StepPage *Wizard::stepPage(int step) const
     return static_cast<StepPage *>(m_layers->ensure(stepInfo(step).layer));
 }
 
+StepPage *Wizard::builtPage(int step) const
+{
+    return static_cast<StepPage *>(m_layers->widget(stepInfo(step).layer));
+}
+
 void Wizard::buildAllScreens() const
 {
     for (int step = startScreen; step <= lastStep; ++step)
@@ -74,6 +79,7 @@ void Wizard::apply(Trigger trigger)
     applyTransition(trigger, *m_layers, m_setCommandEnabled);
     focusScriptView();
     emit applied(trigger);
+    emit screenChanged();
 }
 
 void Wizard::focusScriptView()
@@ -95,6 +101,7 @@ void Wizard::restoreScreen(const std::array<bool, layerCount> &shownLayers,
     for (int i = 0; i < commandCount; ++i)
         m_setCommandEnabled(static_cast<Command>(i), commandsOn[i]);
     focusScriptView();
+    emit screenChanged();
 }
 
 void Wizard::focusScreen()
@@ -155,8 +162,8 @@ void Wizard::setGameVersion(Game::Version version)
         return;
     m_game = version;
     for (int step = startScreen; step <= lastStep; ++step) {
-        if (QWidget *built = m_layers->widget(stepInfo(step).layer))
-            static_cast<StepPage *>(built)->setGameVersion(version);
+        if (StepPage *built = builtPage(step))
+            built->setGameVersion(version);
     }
     emit gameVersionChanged(version);
 }

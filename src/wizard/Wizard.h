@@ -36,6 +36,8 @@ public:
     void setScreen(int step, std::function<StepPage *()> build);
     StartPage *startPage() const;
     StepPage *stepPage(int step) const;
+    // The screen of `step` when it has been built, else none.
+    StepPage *builtPage(int step) const;
     // Builds every screen now.
     void buildAllScreens() const;
 
@@ -76,6 +78,8 @@ signals:
     void progressed();
     // After every trigger the wizard carried out.
     void applied(Trigger trigger);
+    // The screen shown changed: by a trigger, or a restored run.
+    void screenChanged();
     // The game was changed, on the start screen or by setGameVersion().
     void gameVersionChanged(Game::Version version);
 

@@ -104,7 +104,8 @@ QStringList seen(Harness &h)
     out.sort();
     Layer top;
     out << QStringLiteral("layer %1").arg(h.visibleLayer(&top) ? int(top) : -1);
-    for (const char *command : {"tbNew", "NewCFG1", "tbSave", "SaveCFG1", "Print1", "Edit1"}) {
+    for (const char *command :
+         {"tbNew", "NewCFG1", "tbSave", "SaveCFG1", "Print1", "Edit1", "ReadSettings1"}) {
         QObject *object = window.findChild<QObject *>(QLatin1String(command));
         out << QLatin1String(command) + QStringLiteral(" on ")
                         + object->property("enabled").toString();

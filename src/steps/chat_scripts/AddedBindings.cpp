@@ -9,20 +9,30 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 AddedBindings::AddedBindings(ScriptBuffer &buffer, QLabel *note, QObject *parent)
     : QObject(parent)
     , m_buffer(buffer)
     , m_note(note)
 {
-    // A new run starts with none listed: the lines of an earlier run stay as they are.
-    connect(&m_buffer, &ScriptBuffer::stepsForgotten, this, [this] {
-        m_entries.clear();
-        m_note->clear();
-        for (const Kind kind : {Vsay, Say}) {
-            if (m_lists[kind])
-                refresh(kind);
-        }
-    });
+    // A new run starts with none listed but the ones read and not written yet: the lines of an
+    // earlier run stay as they are.
+    connect(&m_buffer, &ScriptBuffer::stepsForgotten, this, [this] { forget(false); });
+}
+
+void AddedBindings::forget(bool unwrittenToo)
+{
+    m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
+                                   [unwrittenToo](const Entry &entry) {
+                                       return unwrittenToo || entry.append != 0;
+                                   }),
+                    m_entries.end());
+    m_note->clear();
+    for (const Kind kind : {Vsay, Say}) {
+        if (m_lists[kind])
+            refresh(kind);
+    }
 }
 
 QWidget *AddedBindings::createList(Kind kind, const QString &listName, const QString &removeName,
@@ -88,6 +98,16 @@ bool AddedBindings::add(Kind kind, const QString &key, const QString &command, c
     m_entries.push_back({kind, key, command, text, line.constFirst(), m_buffer.append(line)});
     refresh(kind);
     m_lists[kind]->setCurrentRow(m_lists[kind]->count() - 1);
+    return true;
+}
+
+bool AddedBindings::list(Kind kind, const QString &key, const QString &command, const QString &text,
+                         const QStringList &line)
+{
+    if (line.isEmpty() || contains(key, command))
+        return false;
+    m_entries.push_back({kind, key, command, text, line.constFirst(), 0});
+    refresh(kind);
     return true;
 }
 

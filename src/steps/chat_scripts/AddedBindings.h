@@ -15,7 +15,8 @@ class ScriptBuffer;
 // The bind lines the Add buttons of the says step appended, in the order of the presses. Each
 // box shows its own under it, key and text, with a Remove button that takes the line out of the
 // script again. A Back that took the lines out leaves them listed: they are written again, in
-// their order, before the next Add or at Next.
+// their order, before the next Add or at Next. So are the bindings read from the player's own
+// settings, which a new run keeps listed until they are written.
 class AddedBindings : public QObject
 {
     Q_OBJECT
@@ -33,6 +34,13 @@ public:
     // Add again would only bind the key twice.
     bool add(Kind kind, const QString &key, const QString &command, const QString &text,
              const QStringList &line);
+    // Lists `line` without appending it: the next Add, or writeAgain() at Next, writes it. For
+    // the bindings of the player's own settings; false when the line is empty or listed already.
+    bool list(Kind kind, const QString &key, const QString &command, const QString &text,
+              const QStringList &line);
+    // Takes every line out of the lists (a new script), or only the ones written (a new run,
+    // which keeps the player's settings listed for its says step).
+    void forget(bool unwrittenToo);
     // Whether the key is bound to the command by one of the listed lines.
     bool contains(const QString &key, const QString &command) const;
     // Appends again the listed lines that are no longer in the script.

@@ -218,6 +218,29 @@ void VSaysPage::add(int keyRow)
     emit linesAdded();
 }
 
+QStringList VSaysPage::listBinding(const RowSet &rows, int keyRow, const QString &key,
+                                   const QString &text)
+{
+    if (&rows != m_rows || (keyRow != VsayKey && keyRow != SayKey))
+        return {};
+    // The fields write the line and are then given back what the player sees in them.
+    const QString shown[] = {m_rows->value(keyRow), m_rows->value(keyRow + 1)};
+    m_rows->take(keyRow, key);
+    m_rows->take(keyRow + 1, text);
+    QStringList line = m_rows->linesOf(keyRow);
+    if (!m_added->list(keyRow == VsayKey ? AddedBindings::Vsay : AddedBindings::Say,
+                       m_rows->value(keyRow), m_rows->command(keyRow), text, line))
+        line.clear();
+    m_rows->take(keyRow, shown[0]);
+    m_rows->take(keyRow + 1, shown[1]);
+    return line;
+}
+
+void VSaysPage::forgetListed()
+{
+    m_added->forget(true);
+}
+
 bool VSaysPage::askToAdd(int keyRow)
 {
     const QString key = m_rows->value(keyRow);

@@ -22,6 +22,11 @@ public:
     // Next writes nothing: the rows are written by their Add buttons.
     QStringList lines() const override;
     bool beforeNext() override;
+    // Lists a binding of the player's settings as its Add button would, to be written at Next.
+    QStringList listBinding(const RowSet &rows, int keyRow, const QString &key,
+                            const QString &text) override;
+    // A new script from New starts with nothing listed, the bindings listed that way included.
+    void forgetListed();
 
     // The rows, in the order of the page's RowSet.
     enum RowIndex { VsayKey, VsayMessage, SayKey, SayText };

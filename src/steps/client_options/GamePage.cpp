@@ -1,5 +1,6 @@
 #include "steps/client_options/GamePage.h"
 
+#include "game/ScriptRun.h"
 #include "steps/client_options/SettingRows.h"
 #include "widgets/PageKit.h"
 
@@ -113,6 +114,14 @@ void GamePage::addNick(QGridLayout *grid)
     grid->addWidget(nick, 0, 0);
     grid->addLayout(nickRow, 0, 1);
     grid->setRowMinimumHeight(0, ClientOptions::rowHeight);
+}
+
+void GamePage::takeSettings(const Game::ScriptRun &read)
+{
+    const std::optional<QString> nick = read.setting(m_nickRow.writesIn().name);
+    if (nick)
+        m_nick->setText(*nick);
+    m_nickEnabled->setChecked(nick.has_value());
 }
 
 QStringList GamePage::lines() const

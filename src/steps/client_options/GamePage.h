@@ -18,6 +18,8 @@ public:
     explicit GamePage(std::function<bool()> scriptNamed, QWidget *parent = nullptr);
 
     QStringList lines() const override;
+    // The nick the player's settings give, its box on; off when they give none.
+    void takeSettings(const Game::ScriptRun &read) override;
 
 private:
     void addNick(QGridLayout *grid);
