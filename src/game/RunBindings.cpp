@@ -48,13 +48,13 @@ void collect(QStringView value, const QString &variable, Version version, QVecto
 
 } // namespace
 
-QVector<RunBinding> keysBoundWhenRun(QStringView line, Version version)
+QVector<RunBinding> keysBoundWhenRun(QStringView line, Version version, bool inComment)
 {
     QVector<RunBinding> out;
     // Most lines bind nothing anywhere: they are not read again.
     if (!line.contains(QLatin1String("bind"), Qt::CaseInsensitive))
         return out;
-    for (const Command &command : readLine(line, version).commands) {
+    for (const Command &command : readLine(line, version, inComment).commands) {
         const QVector<Word> &w = command.words;
         if (w.size() >= 3 && isSet(w[0].text))
             collect(joined(w, 2), w[1].text, version, out, 0);

@@ -70,23 +70,38 @@ void ScriptRun::run(const QStringList &lines, const QString &path)
     const QString file = QFileInfo(path).absoluteFilePath();
     m_running << file;
     m_ran << file;
+    // The exec that runs a file runs outside any comment, so the file starts outside one.
+    m_inComment = false;
     for (const QString &line : lines)
-        runLine(line);
+        m_rejectedLines += runLine(line);
     m_running.removeLast();
 }
 
-void ScriptRun::runLine(const QString &line)
+// Runs the commands of `line`, read in the comment the text before it left open, if any; true
+// when the game refuses one of them.
+bool ScriptRun::runLine(QStringView line)
 {
+    const ConsoleLine read = readLine(line, m_version, m_inComment);
+    m_inComment = false;
     bool refused = false;
-    for (const Command &command : readLine(line, m_version).commands) {
-        if (command.words.isEmpty() || runCommand(command.words))
-            continue;
-        const Span words {command.words.first().span.start,
-                          command.words.last().span.end() - command.words.first().span.start};
-        m_rejected << line.mid(words.start, words.length);
-        refused = true;
+    for (int i = 0; i < read.commands.size(); ++i) {
+        const Command &command = read.commands[i];
+        if (!command.words.isEmpty() && !runCommand(command.words)) {
+            const Span words {command.words.first().span.start,
+                              command.words.last().span.end() - command.words.first().span.start};
+            m_rejected << line.mid(words.start, words.length).toString();
+            refused = true;
+        }
+        // A file this command ran left a comment open: the game reads the rest of the line,
+        // and the lines below, in it.
+        if (m_inComment) {
+            const bool last = i + 1 == read.commands.size();
+            return runLine(line.mid(last ? line.size() : read.commands[i + 1].span.start))
+                    || refused;
+        }
     }
-    m_rejectedLines += refused;
+    m_inComment = read.openComment;
+    return refused;
 }
 
 // False when the game refuses the command.
