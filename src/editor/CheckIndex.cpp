@@ -25,11 +25,12 @@ LineRecord *recordOf(const QTextBlock &block)
 }
 
 LineRecord::LineRecord(std::shared_ptr<CheckIndex> index, const QTextBlock &block,
-                       Game::LineCheck check, QVector<Game::RunBinding> runs)
+                       Game::LineCheck check, QVector<Game::RunBinding> runs, bool inComment)
     : index(std::move(index))
     , block(block)
     , check(std::move(check))
     , runs(std::move(runs))
+    , inComment(inComment)
 {
     CheckIndex &x = *this->index;
     for (int i = 0; i < this->check.bindings.size(); ++i)

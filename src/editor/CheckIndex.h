@@ -71,8 +71,9 @@ struct CheckIndex
 class LineRecord : public QTextBlockUserData
 {
 public:
+    // `inComment`: the line was read inside a comment that the lines above left open.
     LineRecord(std::shared_ptr<CheckIndex> index, const QTextBlock &block, Game::LineCheck check,
-               QVector<Game::RunBinding> runs);
+               QVector<Game::RunBinding> runs, bool inComment);
     ~LineRecord() override;
 
     struct Place
@@ -87,6 +88,7 @@ public:
     QVector<Game::RunBinding> runs; // the keys its values bind when they run
     QVector<Place> places; // one per binding of the line
     QVector<Place> runPlaces; // one per run binding
+    bool inComment;
 
 private:
     // Enters a binding of `key`, the line's `order`th, into one of the indexes by key.

@@ -63,18 +63,21 @@ void ScriptCheck::readAll()
         m_index->dropped = true;
     m_index = std::make_shared<CheckIndex>();
     m_index->tracking = false;
+    bool inComment = false;
     for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
-        read(block);
+        inComment = read(block, inComment);
     m_index->tracking = true;
 }
 
-void ScriptCheck::read(QTextBlock block)
+bool ScriptCheck::read(QTextBlock block, bool inComment)
 {
     // The old record leaves the indexes before the new one takes its place there.
     block.setUserData(nullptr);
     const QString text = block.text();
-    block.setUserData(new LineRecord(m_index, block, Game::checkLine(text, m_version),
-                                     Game::keysBoundWhenRun(text, m_version)));
+    auto *record = new LineRecord(m_index, block, Game::checkLine(text, m_version, inComment),
+                                  Game::keysBoundWhenRun(text, m_version, inComment), inComment);
+    block.setUserData(record);
+    return record->check.openComment;
 }
 
 void ScriptCheck::onContentsChange(int position, int, int added)
@@ -83,10 +86,22 @@ void ScriptCheck::onContentsChange(int position, int, int added)
     QTextBlock last = m_document->findBlock(position + added);
     if (!last.isValid())
         last = m_document->lastBlock();
+    const LineRecord *above = recordOf(block.previous());
+    bool inComment = above && above->check.openComment;
     for (; block.isValid(); block = block.next()) {
-        read(block);
+        inComment = read(block, inComment);
         if (block == last)
             break;
+    }
+    // An edit that opens or closes a comment changes how the lines below read, up to the first
+    // line that already starts as it now should: those are read again too.
+    for (block = last.next(); block.isValid(); block = block.next()) {
+        const LineRecord *record = recordOf(block);
+        if (record && record->inComment == inComment)
+            break;
+        inComment = read(block, inComment);
+        m_others.append(block);
+        last = block;
     }
 
     CheckIndex &x = *m_index;
