@@ -2,25 +2,13 @@
 
 #include "game/AsciiCase.h"
 #include "game/ScriptText.h"
+#include "game/ValueRules.h"
 
 #include <QFileInfo>
 
 namespace Game {
 
 namespace {
-
-bool is(QStringView word, QLatin1String name)
-{
-    return foldName(word) == name;
-}
-
-QString joined(const QVector<Word> &words, int first)
-{
-    QStringList texts;
-    for (int i = first; i < words.size(); ++i)
-        texts << words[i].text;
-    return texts.join(QLatin1Char(' '));
-}
 
 // A key the game binds, LEFTALT and its kin taken as ALT in ET 2.60b.
 bool knownKey(QStringView key, Version version)
@@ -87,18 +75,14 @@ bool ScriptRun::runLine(QStringView line)
     for (int i = 0; i < read.commands.size(); ++i) {
         const Command &command = read.commands[i];
         if (!command.words.isEmpty() && !runCommand(command.words)) {
-            const Span words {command.words.first().span.start,
-                              command.words.last().span.end() - command.words.first().span.start};
-            m_rejected << line.mid(words.start, words.length).toString();
+            const int start = command.words.first().span.start;
+            m_rejected << line.mid(start, command.words.last().span.end() - start).toString();
             refused = true;
         }
         // A file this command ran left a comment open: the game reads the rest of the line,
-        // and the lines below, in it.
-        if (m_inComment) {
-            const bool last = i + 1 == read.commands.size();
-            return runLine(line.mid(last ? line.size() : read.commands[i + 1].span.start))
-                    || refused;
-        }
+        // and the lines below, in it (the ';' after the command too, which changes nothing).
+        if (m_inComment)
+            return runLine(line.mid(command.span.end())) || refused;
     }
     m_inComment = read.openComment;
     return refused;
@@ -119,8 +103,7 @@ bool ScriptRun::runCommand(const QVector<Word> &words)
         }
         return true;
     }
-    if (name == QLatin1String("set") || name == QLatin1String("seta")
-        || name == QLatin1String("sets") || name == QLatin1String("setu"))
+    if (isSetCommand(name))
         return set(words);
     if (name == QLatin1String("exec")) {
         if (words.size() < 2)
@@ -134,7 +117,7 @@ bool ScriptRun::runCommand(const QVector<Word> &words)
     if (!findSetting(name) && !m_index.contains(settingEntryKey(name)))
         return false;
     if (words.size() >= 2) {
-        const QString value = m_version == Version::Et260b ? words[1].text : joined(words, 1);
+        const QString value = m_version == Version::Et260b ? words[1].text : joinedWords(words, 1);
         place(LeftSet::Kind::Setting, settingEntryKey(name), words[0].text, value, QString());
     }
     return true;
@@ -148,7 +131,7 @@ bool ScriptRun::bind(const QVector<Word> &words)
     if (!knownKey(key, m_version))
         return false;
     if (words.size() > 2)
-        place(LeftSet::Kind::Binding, bindingEntryKey(key), key, joined(words, 2), QString());
+        place(LeftSet::Kind::Binding, bindingEntryKey(key), key, joinedWords(words, 2), QString());
     return true;
 }
 
@@ -170,12 +153,12 @@ bool ScriptRun::set(const QVector<Word> &words)
     int last = int(words.size()) - 1;
     // A trailing "unsafe" is the game's own mark on a setting it wrote, not part of the value.
     if (command != QLatin1String("set") && words.size() == 4
-        && is(words[3].text, QLatin1String("unsafe")))
+        && isCommand(words[3].text, QLatin1String("unsafe")))
         last = 2;
     else if (m_version == Version::Et260b && command != QLatin1String("set") && words.size() > 4)
         return false;
     place(LeftSet::Kind::Setting, settingEntryKey(words[1].text), words[1].text,
-          joined(words.mid(0, last + 1), 2), command);
+          joinedWords(words.mid(0, last + 1), 2), command);
     return true;
 }
 
