@@ -2,7 +2,6 @@
 
 #include "editor/KeyLayout.h"
 #include "editor/ScriptCheck.h"
-#include "game/ConsoleLine.h"
 
 #include <QTextBlock>
 
@@ -105,32 +104,22 @@ void KeyMapModel::addBinding(const QString &key, const QTextBlock &last, int cou
     if (use.line > line)
         return;
     use.line = line;
-    const QString text = last.text();
-    const QString lookup = key + QChar(0) + text;
-    auto known = m_bindingOfLine.constFind(lookup);
-    if (known == m_bindingOfLine.cend()) {
-        if (m_bindingOfLine.size() > 4096)
-            m_bindingOfLine.clear();
-        const QString binding = bindingIn(text, key, m_version);
-        known = m_bindingOfLine.insert(
-                lookup, {binding, Game::bindingKind(binding), Game::bindingLabel(binding)});
+    // The line's last binding of the key, as the check read it (a binding after a comment's
+    // "*/" is read only there).
+    QString binding;
+    if (const Game::LineCheck *check = m_check.lineCheck(last)) {
+        for (const Game::Binding &made : check->bindings) {
+            if (made.key == key)
+                binding = made.text;
+        }
     }
-    use.binding = known->binding;
+    auto known = m_labels.constFind(binding);
+    if (known == m_labels.cend()) {
+        if (m_labels.size() > 4096)
+            m_labels.clear();
+        known = m_labels.insert(binding, {Game::bindingKind(binding), Game::bindingLabel(binding)});
+    }
+    use.binding = binding;
     use.kind = known->kind;
     use.label = known->label;
-}
-
-QString bindingIn(const QString &line, const QString &key, Game::Version version)
-{
-    QString binding;
-    for (const Game::Command &command : Game::readLine(line, version).commands) {
-        const QVector<Game::Word> &w = command.words;
-        if (w.size() < 3 || w[0].text.compare(QLatin1String("bind"), Qt::CaseInsensitive) != 0
-            || Game::canonicalKey(w[1].text, version) != key)
-            continue;
-        binding.clear();
-        for (int i = 2; i < w.size(); ++i)
-            binding += (i > 2 ? QStringLiteral(" ") : QString()) + w[i].text;
-    }
-    return binding;
 }

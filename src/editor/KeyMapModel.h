@@ -84,16 +84,11 @@ private:
     std::function<QVector<ScreenKey>()> m_screenKeys;
     Game::Version m_version = Game::Version::Et260b;
     QHash<QString, KeyUse> m_uses;
-    // The binding each line makes of a key, by the line's text and the key: a line whose text
-    // did not change is not read again.
-    struct Read
+    // What each binding runs, by its text: a binding seen before is not read again.
+    struct Label
     {
-        QString binding;
         Game::BindingKind kind;
         QString label;
     };
-    QHash<QString, Read> m_bindingOfLine;
+    QHash<QString, Label> m_labels;
 };
-
-// The binding that `line` makes of `key` (canonical): its last bind of that key; empty if none.
-QString bindingIn(const QString &line, const QString &key, Game::Version version);

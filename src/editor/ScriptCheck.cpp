@@ -1,188 +1,14 @@
 #include "editor/ScriptCheck.h"
 
-#include "game/RunBindings.h"
+#include "editor/CheckIndex.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QHash>
-#include <QSet>
 #include <QTextDocument>
 
 #include <algorithm>
-#include <set>
-#include <unordered_map>
 #include <utility>
 
 namespace {
-
-class LineRecord;
-
-// One binding of a key: the line that makes it and its place among the line's bindings.
-struct BindingRef
-{
-    LineRecord *line;
-    int order;
-};
-
-int lineOf(const BindingRef &ref);
-
-// The bindings of one key in the order of the script. Lines are compared by their current
-// numbers, so the order stays right when lines are added or removed elsewhere; a plain number
-// finds the bindings after a line.
-struct ByPlace
-{
-    using is_transparent = void;
-    bool operator()(const BindingRef &a, const BindingRef &b) const
-    {
-        const int lineA = lineOf(a);
-        const int lineB = lineOf(b);
-        return lineA < lineB || (lineA == lineB && a.order < b.order);
-    }
-    bool operator()(const BindingRef &a, int line) const { return lineOf(a) < line; }
-    bool operator()(int line, const BindingRef &b) const { return line < lineOf(b); }
-};
-
-using KeyBindings = std::set<BindingRef, ByPlace>;
-
-} // namespace
-
-// The script-wide facts, shared by the lines that make them.
-struct CheckIndex
-{
-    std::unordered_map<QString, KeyBindings> bindings; // by canonical key
-    std::unordered_map<QString, KeyBindings> runBindings; // keys values bind when they run
-    QHash<QString, int> vstrCount; // by folded name: how often the script runs it
-    QHash<QString, int> setCount; // by folded name: how often the script sets it
-    // By folded name: the lines whose problems depend on whether the script runs it with vstr
-    // (they set it as a new variable, or their value has problems once it is run).
-    QHash<QString, QSet<LineRecord *>> newVariables;
-    // By folded name: the lines that run it with vstr, noted while no line sets it.
-    QHash<QString, QSet<LineRecord *>> vstrLines;
-    // What changed since the last edit was read: keys bound or unbound, names whose vstr count
-    // or set count went to or from zero.
-    QSet<QString> touchedKeys;
-    QSet<QString> touchedNames;
-    QSet<QString> touchedSetNames;
-    bool tracking = true; // off while every line is read at once
-    bool dropped = false; // replaced by a new index: its lines forget nothing
-};
-
-namespace {
-
-// A line's check, kept with its block: the document deletes it with the block, and the line's
-// bindings and names leave the indexes then.
-class LineRecord : public QTextBlockUserData
-{
-public:
-    LineRecord(std::shared_ptr<CheckIndex> index, const QTextBlock &block, Game::LineCheck check,
-               QVector<Game::RunBinding> runs)
-        : index(std::move(index))
-        , block(block)
-        , check(std::move(check))
-        , runs(std::move(runs))
-    {
-        CheckIndex &x = *this->index;
-        for (int i = 0; i < this->check.bindings.size(); ++i)
-            places.append(enter(x.bindings, this->check.bindings[i].key, i));
-        for (int i = 0; i < this->runs.size(); ++i)
-            runPlaces.append(enter(x.runBindings, this->runs[i].key, i));
-        for (const Game::NameUse &use : qAsConst(this->check.vstrNames)) {
-            if (++x.vstrCount[use.name] == 1 && x.tracking)
-                x.touchedNames.insert(use.name);
-            if (!use.setting)
-                x.vstrLines[use.name].insert(this);
-        }
-        for (const QString &name : qAsConst(this->check.setNames)) {
-            if (++x.setCount[name] == 1 && x.tracking)
-                x.touchedSetNames.insert(name);
-        }
-        for (const Game::NewVariable &variable : qAsConst(this->check.newVariables))
-            x.newVariables[variable.name].insert(this);
-        for (const Game::NewVariable &variable : qAsConst(this->check.runProblems))
-            x.newVariables[variable.name].insert(this);
-    }
-
-    ~LineRecord() override
-    {
-        CheckIndex &x = *index;
-        if (x.dropped)
-            return;
-        for (int i = 0; i < places.size(); ++i) {
-            x.touchedKeys.insert(check.bindings[i].key);
-            places[i].bindings->erase(places[i].at);
-        }
-        for (int i = 0; i < runPlaces.size(); ++i) {
-            x.touchedKeys.insert(runs[i].key);
-            runPlaces[i].bindings->erase(runPlaces[i].at);
-        }
-        for (const Game::NameUse &use : qAsConst(check.vstrNames)) {
-            if (uncount(x.vstrCount, use.name))
-                x.touchedNames.insert(use.name);
-            forget(x.vstrLines, use.name);
-        }
-        for (const QString &name : qAsConst(check.setNames)) {
-            if (uncount(x.setCount, name))
-                x.touchedSetNames.insert(name);
-        }
-        for (const Game::NewVariable &variable : qAsConst(check.newVariables))
-            forget(x.newVariables, variable.name);
-        for (const Game::NewVariable &variable : qAsConst(check.runProblems))
-            forget(x.newVariables, variable.name);
-    }
-
-    // One use of `name` less; true when it was the last.
-    static bool uncount(QHash<QString, int> &counts, const QString &name)
-    {
-        const auto count = counts.find(name);
-        if (count == counts.end() || --count.value() > 0)
-            return false;
-        counts.erase(count);
-        return true;
-    }
-
-    void forget(QHash<QString, QSet<LineRecord *>> &index, const QString &name)
-    {
-        const auto lines = index.find(name);
-        if (lines != index.end()) {
-            lines->remove(this);
-            if (lines->isEmpty())
-                index.erase(lines);
-        }
-    }
-
-    struct Place
-    {
-        KeyBindings *bindings;
-        KeyBindings::iterator at;
-    };
-
-    // Enters a binding of `key`, the line's `order`th, into one of the indexes by key.
-    Place enter(std::unordered_map<QString, KeyBindings> &keys, const QString &key, int order)
-    {
-        KeyBindings &keyBindings = keys[key];
-        if (index->tracking)
-            index->touchedKeys.insert(key);
-        // Lines read in the order of the script go to the end at once.
-        return {&keyBindings,
-                keyBindings.emplace_hint(keyBindings.end(), BindingRef {this, order})};
-    }
-
-    std::shared_ptr<CheckIndex> index;
-    QTextBlock block;
-    Game::LineCheck check;
-    QVector<Game::RunBinding> runs; // the keys its values bind when they run
-    QVector<Place> places; // one per binding of the line
-    QVector<Place> runPlaces; // one per run binding
-};
-
-int lineOf(const BindingRef &ref)
-{
-    return ref.line->block.blockNumber();
-}
-
-LineRecord *recordOf(const QTextBlock &block)
-{
-    return dynamic_cast<LineRecord *>(block.userData());
-}
 
 bool byStart(const Game::Problem &a, const Game::Problem &b)
 {
@@ -237,18 +63,21 @@ void ScriptCheck::readAll()
         m_index->dropped = true;
     m_index = std::make_shared<CheckIndex>();
     m_index->tracking = false;
+    bool inComment = false;
     for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
-        read(block);
+        inComment = read(block, inComment);
     m_index->tracking = true;
 }
 
-void ScriptCheck::read(QTextBlock block)
+bool ScriptCheck::read(QTextBlock block, bool inComment)
 {
     // The old record leaves the indexes before the new one takes its place there.
     block.setUserData(nullptr);
     const QString text = block.text();
-    block.setUserData(new LineRecord(m_index, block, Game::checkLine(text, m_version),
-                                     Game::keysBoundWhenRun(text, m_version)));
+    auto *record = new LineRecord(m_index, block, Game::checkLine(text, m_version, inComment),
+                                  Game::keysBoundWhenRun(text, m_version, inComment), inComment);
+    block.setUserData(record);
+    return record->check.openComment;
 }
 
 void ScriptCheck::onContentsChange(int position, int, int added)
@@ -257,10 +86,22 @@ void ScriptCheck::onContentsChange(int position, int, int added)
     QTextBlock last = m_document->findBlock(position + added);
     if (!last.isValid())
         last = m_document->lastBlock();
+    const LineRecord *above = recordOf(block.previous());
+    bool inComment = above && above->check.openComment;
     for (; block.isValid(); block = block.next()) {
-        read(block);
+        inComment = read(block, inComment);
         if (block == last)
             break;
+    }
+    // An edit that opens or closes a comment changes how the lines below read, up to the first
+    // line that already starts as it now should: those are read again too.
+    for (block = last.next(); block.isValid(); block = block.next()) {
+        const LineRecord *record = recordOf(block);
+        if (record && record->inComment == inComment)
+            break;
+        inComment = read(block, inComment);
+        m_others.append(block);
+        last = block;
     }
 
     CheckIndex &x = *m_index;

@@ -14,11 +14,12 @@ class QTextDocument;
 struct CheckIndex;
 
 // The check of every line of a document, kept up to date as the document changes. Each line
-// (block) keeps what it says on its own; the script-wide facts (which lines bind each key, how
-// often the script runs each name with vstr) are indexes over the lines. An edit reads again
-// only the lines it touched, and names the other lines whose problems it may have changed: the
-// next line that binds a key the edit bound or unbound, and the set lines of a name that the
-// script began or stopped running with vstr.
+// (block) keeps what it says on its own, read in the state the line above leaves (inside an
+// ET: Legacy "/*" comment or not); the script-wide facts (which lines bind each key, how often
+// the script runs each name with vstr) are indexes over the lines. An edit reads again only the
+// lines it touched, and the lines below whose state it changed; it names the other lines whose
+// problems it may have changed: those lines, the next line that binds a key the edit bound or
+// unbound, and the set lines of a name that the script began or stopped running with vstr.
 class ScriptCheck : public QObject
 {
     Q_OBJECT
@@ -81,7 +82,9 @@ private:
     // a layout (and a layout needs fonts, so a display).
     ScriptCheck(QTextDocument *document, Game::Version version, bool follow);
     void readAll();
-    void read(QTextBlock block);
+    // Reads the block's line anew, inside a comment the lines above left open when
+    // `inComment`; whether the line leaves a comment open for the next.
+    bool read(QTextBlock block, bool inComment);
     void onContentsChange(int position, int removed, int added);
     void onContentsChanged();
 

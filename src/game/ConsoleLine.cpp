@@ -57,17 +57,17 @@ QVector<Piece> splitEt260b(QStringView text)
 }
 
 // ET: Legacy cuts nowhere after a "//" (its own or a web address's) and nowhere inside "/* */",
-// whose "*/" ends the command; quotes inside "/* */" do not count. `uncut` gets the ';'s
-// outside quotes that end no command.
-QVector<Piece> splitLegacy(QStringView text, QVector<int> &uncut, bool &open)
+// whose "*/" ends the command; quotes inside "/* */" do not count. Reads from `from` on;
+// `uncut` gets the ';'s outside quotes that end no command, `open` whether a "/*" stays open.
+QVector<Piece> splitLegacy(QStringView text, int from, QVector<int> &uncut, bool &open)
 {
     QVector<Piece> pieces;
     const int n = int(text.size());
     bool quotes = false;
     bool slash = false;
     bool star = false;
-    int start = 0;
-    for (int i = 0; i < n; ++i) {
+    int start = from;
+    for (int i = from; i < n; ++i) {
         if (!star && text[i] == QLatin1Char('"'))
             quotes = !quotes;
         if (quotes)
@@ -198,18 +198,38 @@ QVector<int> outsideComments(const ConsoleLine &line, const QVector<int> &semico
     return outside;
 }
 
+// ET: Legacy, a line that starts inside a comment: the comment's rest as the line's first
+// command, and where the game reads commands again (past the "*/"; the line's end when the
+// comment stays open). The game looks for nothing but the "*/" there, quotes included.
+int continuedComment(QStringView text, ConsoleLine &line)
+{
+    const int close = int(text.indexOf(u"*/"));
+    const int end = close < 0 ? int(text.size()) : close + 2;
+    Command rest;
+    rest.span = Span {0, end};
+    rest.comment = rest.span;
+    line.commands.append(rest);
+    line.continuesComment = true;
+    line.openComment = close < 0;
+    return end;
+}
+
 } // namespace
 
-ConsoleLine readLine(QStringView text, Version version)
+ConsoleLine readLine(QStringView text, Version version, bool inComment)
 {
     ConsoleLine line;
     line.stop = int(text.indexOf(QChar(0)));
     if (line.stop >= 0)
         text = text.left(line.stop);
+    line.byteLength = byteLength(text);
+    const bool legacy = version == Version::Legacy;
+    const int from = legacy && inComment ? continuedComment(text, line) : 0;
+    if (line.openComment)
+        return line;
     QVector<int> uncut;
-    const QVector<Piece> pieces = version == Version::Et260b
-            ? splitEt260b(text)
-            : splitLegacy(text, uncut, line.openComment);
+    const QVector<Piece> pieces
+            = legacy ? splitLegacy(text, from, uncut, line.openComment) : splitEt260b(text);
     for (const Piece &piece : pieces) {
         Command command;
         command.span = piece.span;
@@ -222,7 +242,6 @@ ConsoleLine readLine(QStringView text, Version version)
             line.commentSemicolons.append(line.commands[i].span.end());
     }
     line.keptSemicolons = outsideComments(line, uncut);
-    line.byteLength = byteLength(text);
     return line;
 }
 

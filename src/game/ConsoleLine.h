@@ -57,9 +57,13 @@ struct ConsoleLine
     // ET: Legacy only: ';'s outside quotes that end no command, because the game took the "//"
     // of a web address before them for a comment's start.
     QVector<int> keptSemicolons;
-    // ET: Legacy only: a "/*" comment the line does not close; the game reads the lines after
-    // it as comment up to the next "*/".
+    // ET: Legacy only: a "/*" comment is open at the line's end (opened on this line or above);
+    // the game reads the lines after it as comment up to the next "*/".
     bool openComment = false;
+    // ET: Legacy only: the line starts inside a comment that a line above opened. Its first
+    // command is the rest of that comment, up to and with the "*/" that closes it (the whole
+    // line when nothing does), and has no words.
+    bool continuesComment = false;
     bool unbalancedQuote = false; // a quoted word runs to the line end
     // Where a NUL character stops the game reading the file, or -1; nothing from there on is
     // read, and the commands cover the line only up to it.
@@ -79,6 +83,8 @@ struct ConsoleLine
 //   one. Outside quotes a character of 0x80 or above is a blank too: the file is 8-bit, and
 //   the game reads such bytes as blanks. A command has at most maxCommandWords words.
 // - A NUL character ends what the game reads of the whole file.
-ConsoleLine readLine(QStringView line, Version version);
+// A script is read line after line, each with `inComment` set when the line above left a
+// comment open (its openComment): ET: Legacy reads over the line ends up to the "*/".
+ConsoleLine readLine(QStringView line, Version version, bool inComment = false);
 
 } // namespace Game

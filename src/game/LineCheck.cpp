@@ -231,10 +231,11 @@ bool byStart(const Problem &a, const Problem &b)
 
 } // namespace
 
-LineCheck checkLine(QStringView text, Version version)
+LineCheck checkLine(QStringView text, Version version, bool inComment)
 {
     LineCheck out;
-    const ConsoleLine line = readLine(text, version);
+    const ConsoleLine line = readLine(text, version, inComment);
+    out.openComment = line.openComment;
     Checker checker(version, out);
     for (const Command &command : line.commands)
         checker.check(command);
@@ -260,7 +261,8 @@ LineCheck checkLine(QStringView text, Version version)
                                        "line as one word"));
     }
     if (line.byteLength > maxCommandBytes) {
-        for (const Command &command : line.commands) {
+        // The rest of a comment from the lines above runs nothing that could be cut.
+        for (const Command &command : line.commands.mid(line.continuesComment ? 1 : 0)) {
             const int cut = firstCharCut(text, command.span);
             if (cut >= 0) {
                 checker.problem(Span {cut, command.span.end() - cut},

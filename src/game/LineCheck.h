@@ -68,10 +68,13 @@ struct LineCheck
     QVector<NameUse> vstrNames;
     // foldName() of every name the line sets, in its commands and in its bindings and values.
     QStringList setNames;
+    // ET: Legacy: a "/*" comment is open at the line's end, so the next line starts in it.
+    bool openComment = false;
 };
 
-// Reads `line` (without its line end) as `version` of the game does and checks each command.
-LineCheck checkLine(QStringView line, Version version);
+// Reads `line` (without its line end) as `version` of the game does and checks each command;
+// `inComment` when the line above left a comment open (readLine()).
+LineCheck checkLine(QStringView line, Version version, bool inComment = false);
 
 // The problem of a key bound again: `key` as this line spells it, `earlierLine` counted from 1.
 QString boundAgainMessage(const QString &key, int earlierLine);

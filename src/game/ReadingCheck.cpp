@@ -30,8 +30,10 @@ void checkReading(QStringView text, const ConsoleLine &line, Version version, Li
                                             "command")
                                      .arg(name)});
     }
+    // Said on the line that opens the comment, not on those it runs on over.
     const Span comment = line.commands.last().comment;
-    if (line.openComment && !comment.isEmpty()) {
+    const bool opens = !line.continuesComment || line.commands.size() > 1;
+    if (line.openComment && opens && !comment.isEmpty()) {
         out.problems.append({comment,
                              QStringLiteral("%1 reads everything up to the next \"*/\" as a "
                                             "comment, the lines below included")

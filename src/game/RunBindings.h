@@ -20,6 +20,7 @@ struct RunBinding
 
 // The keys the values that `line` sets bind or unbind when they run, values set inside those
 // values included, in the order of the line. Only names the game takes for keys count.
-QVector<RunBinding> keysBoundWhenRun(QStringView line, Version version);
+// `inComment` when the line above left a comment open (readLine()).
+QVector<RunBinding> keysBoundWhenRun(QStringView line, Version version, bool inComment = false);
 
 } // namespace Game

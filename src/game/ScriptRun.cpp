@@ -2,25 +2,13 @@
 
 #include "game/AsciiCase.h"
 #include "game/ScriptText.h"
+#include "game/ValueRules.h"
 
 #include <QFileInfo>
 
 namespace Game {
 
 namespace {
-
-bool is(QStringView word, QLatin1String name)
-{
-    return foldName(word) == name;
-}
-
-QString joined(const QVector<Word> &words, int first)
-{
-    QStringList texts;
-    for (int i = first; i < words.size(); ++i)
-        texts << words[i].text;
-    return texts.join(QLatin1Char(' '));
-}
 
 // A key the game binds, LEFTALT and its kin taken as ALT in ET 2.60b.
 bool knownKey(QStringView key, Version version)
@@ -70,23 +58,34 @@ void ScriptRun::run(const QStringList &lines, const QString &path)
     const QString file = QFileInfo(path).absoluteFilePath();
     m_running << file;
     m_ran << file;
+    // The exec that runs a file runs outside any comment, so the file starts outside one.
+    m_inComment = false;
     for (const QString &line : lines)
-        runLine(line);
+        m_rejectedLines += runLine(line);
     m_running.removeLast();
 }
 
-void ScriptRun::runLine(const QString &line)
+// Runs the commands of `line`, read in the comment the text before it left open, if any; true
+// when the game refuses one of them.
+bool ScriptRun::runLine(QStringView line)
 {
+    const ConsoleLine read = readLine(line, m_version, m_inComment);
+    m_inComment = false;
     bool refused = false;
-    for (const Command &command : readLine(line, m_version).commands) {
-        if (command.words.isEmpty() || runCommand(command.words))
-            continue;
-        const Span words {command.words.first().span.start,
-                          command.words.last().span.end() - command.words.first().span.start};
-        m_rejected << line.mid(words.start, words.length);
-        refused = true;
+    for (int i = 0; i < read.commands.size(); ++i) {
+        const Command &command = read.commands[i];
+        if (!command.words.isEmpty() && !runCommand(command.words)) {
+            const int start = command.words.first().span.start;
+            m_rejected << line.mid(start, command.words.last().span.end() - start).toString();
+            refused = true;
+        }
+        // A file this command ran left a comment open: the game reads the rest of the line,
+        // and the lines below, in it (the ';' after the command too, which changes nothing).
+        if (m_inComment)
+            return runLine(line.mid(command.span.end())) || refused;
     }
-    m_rejectedLines += refused;
+    m_inComment = read.openComment;
+    return refused;
 }
 
 // False when the game refuses the command.
@@ -104,8 +103,7 @@ bool ScriptRun::runCommand(const QVector<Word> &words)
         }
         return true;
     }
-    if (name == QLatin1String("set") || name == QLatin1String("seta")
-        || name == QLatin1String("sets") || name == QLatin1String("setu"))
+    if (isSetCommand(name))
         return set(words);
     if (name == QLatin1String("exec")) {
         if (words.size() < 2)
@@ -119,7 +117,7 @@ bool ScriptRun::runCommand(const QVector<Word> &words)
     if (!findSetting(name) && !m_index.contains(settingEntryKey(name)))
         return false;
     if (words.size() >= 2) {
-        const QString value = m_version == Version::Et260b ? words[1].text : joined(words, 1);
+        const QString value = m_version == Version::Et260b ? words[1].text : joinedWords(words, 1);
         place(LeftSet::Kind::Setting, settingEntryKey(name), words[0].text, value, QString());
     }
     return true;
@@ -133,7 +131,7 @@ bool ScriptRun::bind(const QVector<Word> &words)
     if (!knownKey(key, m_version))
         return false;
     if (words.size() > 2)
-        place(LeftSet::Kind::Binding, bindingEntryKey(key), key, joined(words, 2), QString());
+        place(LeftSet::Kind::Binding, bindingEntryKey(key), key, joinedWords(words, 2), QString());
     return true;
 }
 
@@ -155,12 +153,12 @@ bool ScriptRun::set(const QVector<Word> &words)
     int last = int(words.size()) - 1;
     // A trailing "unsafe" is the game's own mark on a setting it wrote, not part of the value.
     if (command != QLatin1String("set") && words.size() == 4
-        && is(words[3].text, QLatin1String("unsafe")))
+        && isCommand(words[3].text, QLatin1String("unsafe")))
         last = 2;
     else if (m_version == Version::Et260b && command != QLatin1String("set") && words.size() > 4)
         return false;
     place(LeftSet::Kind::Setting, settingEntryKey(words[1].text), words[1].text,
-          joined(words.mid(0, last + 1), 2), command);
+          joinedWords(words.mid(0, last + 1), 2), command);
     return true;
 }
 

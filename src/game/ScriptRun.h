@@ -86,7 +86,7 @@ public:
     Version version() const { return m_version; }
 
 private:
-    void runLine(const QString &line);
+    bool runLine(QStringView line);
     bool runCommand(const QVector<Word> &words);
     bool bind(const QVector<Word> &words);
     bool unbind(const QVector<Word> &words);
@@ -106,6 +106,7 @@ private:
     QStringList m_notes;
     QStringList m_rejected;
     int m_rejectedLines = 0;
+    bool m_inComment = false; // ET: Legacy: the text read so far left a "/*" comment open
 };
 
 // The lines that set `entries` again in a script for `version`, each read by the game as

@@ -11,16 +11,14 @@ struct Range
 {
     const char *setting;
     Version version;
-    int lowest;
-    int highest;
-    bool whole; // whole numbers only: the game drops a fraction
+    ValueRange range;
 };
 
 // ET 2.60b takes any com_maxfps (0: no limit).
 constexpr Range ranges[] = {
-        {"com_maxfps", Version::Legacy, 20, 500, true},
-        {"cg_fov", Version::Et260b, 90, 160, false},
-        {"cg_fov", Version::Legacy, 75, 160, false},
+        {"com_maxfps", Version::Legacy, {20, 500, true}},
+        {"cg_fov", Version::Et260b, {90, 160, false}},
+        {"cg_fov", Version::Legacy, {75, 160, false}},
 };
 
 QString number(double value)
@@ -29,6 +27,16 @@ QString number(double value)
 }
 
 } // namespace
+
+std::optional<ValueRange> valueRange(QStringView setting, Version version)
+{
+    const QString name = foldName(setting);
+    for (const Range &range : ranges) {
+        if (range.version == version && name == QLatin1String(range.setting))
+            return range.range;
+    }
+    return std::nullopt;
+}
 
 QStringList soundRates(Version version)
 {
@@ -56,29 +64,27 @@ QString valueOutOfRange(QStringView setting, const QString &value, Version versi
                      version == Version::Legacy ? QStringLiteral("22") : QStringLiteral("11"),
                      text);
     }
-    for (const Range &range : ranges) {
-        if (range.version != version || name != QLatin1String(range.setting))
-            continue;
-        bool isNumber = false;
-        const double read = text.toDouble(&isNumber);
-        const bool inside = isNumber && read >= range.lowest && read <= range.highest
-                && (!range.whole || read == std::floor(read));
-        if (inside)
-            return QString();
-        QString note = QStringLiteral("%1 takes %2 from %3 to %4")
-                               .arg(game, QLatin1String(range.setting))
-                               .arg(range.lowest)
-                               .arg(range.highest);
-        if (range.whole)
-            note += QStringLiteral(", whole numbers");
-        if (isNumber) {
-            const double used = std::clamp(range.whole ? std::trunc(read) : read,
-                                           double(range.lowest), double(range.highest));
-            note += QStringLiteral(": it would use %1 for %2").arg(number(used), text);
-        }
-        return note;
+    const std::optional<ValueRange> range = valueRange(name, version);
+    if (!range)
+        return QString();
+    bool isNumber = false;
+    const double read = text.toDouble(&isNumber);
+    const bool inside = isNumber && read >= range->lowest && read <= range->highest
+            && (!range->whole || read == std::floor(read));
+    if (inside)
+        return QString();
+    QString note = QStringLiteral("%1 takes %2 from %3 to %4")
+                           .arg(game, name)
+                           .arg(range->lowest)
+                           .arg(range->highest);
+    if (range->whole)
+        note += QStringLiteral(", whole numbers");
+    if (isNumber) {
+        const double used = std::clamp(range->whole ? std::trunc(read) : read,
+                                       double(range->lowest), double(range->highest));
+        note += QStringLiteral(": it would use %1 for %2").arg(number(used), text);
     }
-    return QString();
+    return note;
 }
 
 } // namespace Game

@@ -6,10 +6,23 @@
 #include <QStringList>
 #include <QStringView>
 
-// The values a setting the wizard writes can take in each game version, where the game changes
-// any other value: com_maxfps (ET: Legacy clamps it), cg_fov (both clamp it) and s_khz (both
-// know a few rates).
+#include <optional>
+
+// The values a setting can take in each game version, where the game changes any other value:
+// com_maxfps (ET: Legacy clamps it), cg_fov (both clamp it) and s_khz (both know a few rates).
+// The wizard's fields and the check of script lines both go by these.
 namespace Game {
+
+// The numbers a setting keeps to: the game clamps any other.
+struct ValueRange
+{
+    int lowest;
+    int highest;
+    bool whole; // whole numbers only: the game drops a fraction
+};
+
+// The range `version` keeps `setting` (any case) in; none for a setting it does not clamp.
+std::optional<ValueRange> valueRange(QStringView setting, Version version);
 
 // The rates of s_khz that `version` knows, lowest first.
 QStringList soundRates(Version version);

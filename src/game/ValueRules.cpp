@@ -1,7 +1,10 @@
 #include "game/ValueRules.h"
 
+#include "game/ValueRanges.h"
+
 #include <QStringEncoder>
 
+#include <cmath>
 #include <optional>
 
 namespace Game {
@@ -55,37 +58,28 @@ QString number(double value)
 // A note where the game clamps the value or takes another: empty when it takes it as it is.
 QString rangeNote(const QString &name, const QString &value, Version version)
 {
-    const bool fov = isCommand(name, QLatin1String("cg_fov"));
-    const bool maxfps = isCommand(name, QLatin1String("com_maxfps"));
+    const std::optional<ValueRange> range = valueRange(name, version);
     const bool khz = isCommand(name, QLatin1String("s_khz"));
-    if (!fov && !maxfps && !khz)
+    if (!range && !khz)
         return QString();
     const std::optional<double> read = leadingNumber(value);
     if (!read)
         return QString();
-    const QString game = displayName(version);
     const double v = *read;
-    auto clamped = [&](double low, double high) {
-        if (v >= low && v <= high)
+    if (range) {
+        if (v >= range->lowest && v <= range->highest)
             return QString();
         return QStringLiteral("%1 keeps %2 between %3 and %4: %5 acts as %6")
-                .arg(game, name, number(low), number(high), value.trimmed(),
-                     number(v < low ? low : high));
-    };
-    const bool et = version == Version::Et260b;
-    if (fov)
-        return clamped(et ? 90 : 75, 160);
-    if (maxfps && !et)
-        return clamped(20, 500);
-    if (khz) {
-        const int rate = int(v);
-        if (et && rate != 11 && rate != 22 && rate != 44)
-            return QStringLiteral("ET 2.60b plays sound at 11 kHz for any s_khz but 22 or 44");
-        if (!et && rate != 11 && rate != 22 && rate != 44 && rate != 48)
-            return QStringLiteral("ET: Legacy takes s_khz 11, 22, 44 or 48; any other value "
-                                  "means 22");
+                .arg(displayName(version), name, number(range->lowest), number(range->highest),
+                     value.trimmed(), number(v < range->lowest ? range->lowest : range->highest));
     }
-    return QString();
+    // The game reads the rate as a whole number and drops a fraction (truncated as a double: a
+    // cast to int would overflow on a huge value).
+    if (soundRates(version).contains(number(std::trunc(v))))
+        return QString();
+    if (version == Version::Et260b)
+        return QStringLiteral("ET 2.60b plays sound at 11 kHz for any s_khz but 22 or 44");
+    return QStringLiteral("ET: Legacy takes s_khz 11, 22, 44 or 48; any other value means 22");
 }
 
 // ET 2.60b's seta, sets and setu drop a fourth word "unsafe" (the game writes it after the

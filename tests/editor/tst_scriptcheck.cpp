@@ -2,6 +2,7 @@
 // colours and underlines, the lines an edit elsewhere changes, and the Check Script window
 // after a default run.
 #include "editor/CheckTools.h"
+#include "editor/KeyMapModel.h"
 #include "editor/ProblemsWindow.h"
 #include "editor/ScriptCheck.h"
 #include "editor/ScriptHighlighter.h"
@@ -274,6 +275,46 @@ private slots:
         QTextDocument fresh(document.toPlainText());
         ScriptCheck freshCheck(&fresh, Version::Et260b);
         QCOMPARE(describe(document, check), describe(fresh, freshCheck));
+    }
+
+    // ET: Legacy: a "/*" typed on a line makes the lines below comment up to the next "*/":
+    // their problems and bindings go and they show as comment; what follows the "*/" is read
+    // again as commands. Deleting the "/*" brings it all back.
+    void commentOverLines()
+    {
+        QPlainTextEdit view(QStringLiteral(
+                "echo start\nbind NOKEY x\nbind F1 \"+attack\"\nset v \"unbind F2\"\n"
+                "*/ bind F1 \"+back\"\necho end"));
+        QTextDocument &document = *view.document();
+        ScriptCheck check(&document, Version::Legacy);
+        ScriptHighlighter highlighter(check);
+        KeyMapModel keys(check);
+        const QStringList before = describe(document, check);
+        // NOKEY is no key, v no setting, "*/" no command.
+        QCOMPARE(before.size(), 3);
+        QCOMPARE(check.boundKeys(true), QStringList {"F2"});
+
+        typeAt(document, 0, 10, QStringLiteral(" /* off"));
+        QCOMPARE(describe(document, check),
+                 QStringList {"1 [/* off] ET: Legacy reads everything up to the next \"*/\" as "
+                              "a comment, the lines below included"});
+        QCOMPARE(formats(document.findBlockByNumber(2)),
+                 QStringList {"[bind F1 \"+attack\"] comment"});
+        keys.refresh();
+        QCOMPARE(keys.use(QStringLiteral("F1")).binding, QStringLiteral("+back"));
+        QCOMPARE(keys.use(QStringLiteral("F1")).line, 4);
+        QVERIFY(check.boundKeys(true).isEmpty());
+        QTextDocument fresh(document.toPlainText());
+        ScriptCheck freshCheck(&fresh, Version::Legacy);
+        QCOMPARE(describe(document, check), describe(fresh, freshCheck));
+
+        QTextCursor cursor(document.findBlockByNumber(0));
+        cursor.setPosition(cursor.position() + 10);
+        cursor.setPosition(cursor.position() + 3, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        QCOMPARE(describe(document, check), before);
+        QVERIFY(formats(document.findBlockByNumber(2)).contains("[F1] key"));
+        QCOMPARE(check.boundKeys(true), QStringList {"F2"});
     }
 
     // A message longer than the window is wide shows whole, on more than one row.

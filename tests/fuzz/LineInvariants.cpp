@@ -34,7 +34,8 @@ void checkWord(const QString &line, const Word &word)
     FUZZ_CHECK(!word.closed || (covered.size() >= 2 && covered.endsWith(QLatin1Char('"'))), line);
 }
 
-void checkCommand(const QString &line, const Command &command, Version version)
+// `continued`: the command is the rest of a comment that a line above opened.
+void checkCommand(const QString &line, const Command &command, Version version, bool continued)
 {
     int at = command.span.start;
     for (const Word &word : command.words) {
@@ -53,7 +54,8 @@ void checkCommand(const QString &line, const Command &command, Version version)
         FUZZ_CHECK(command.comment.start >= at && command.comment.end() == command.span.end(),
                    line);
         const QString opening = line.mid(command.comment.start, 2);
-        FUZZ_CHECK(opening == QLatin1String("//") || opening == QLatin1String("/*"), line);
+        FUZZ_CHECK(continued || opening == QLatin1String("//") || opening == QLatin1String("/*"),
+                   line);
     }
 }
 
@@ -79,7 +81,7 @@ void checkRead(const QString &line, const ConsoleLine &read, Version version)
                     && line.mid(previous - 2, 2) == QLatin1String("*/");
             FUZZ_CHECK(semicolon || closed, line);
         }
-        checkCommand(line, command, version);
+        checkCommand(line, command, version, i == 0 && read.continuesComment);
         for (const Word &word : command.words) {
             // Only the line's last word runs unclosed to its end.
             FUZZ_CHECK(word.closed
@@ -89,6 +91,16 @@ void checkRead(const QString &line, const ConsoleLine &read, Version version)
         }
     }
     FUZZ_CHECK(unclosed == read.unbalancedQuote, line);
+    if (read.continuesComment) {
+        // The comment from above runs to the line's first "*/", or over the whole line.
+        const Command &rest = read.commands.first();
+        const int close = int(line.left(end).indexOf(QLatin1String("*/")));
+        FUZZ_CHECK(version == Version::Legacy && rest.words.isEmpty() && rest.comment == rest.span,
+                   line);
+        FUZZ_CHECK(close < 0 ? read.openComment && read.commands.size() == 1
+                             : rest.span.end() == close + 2,
+                   line);
+    }
     FUZZ_CHECK(version == Version::Et260b || read.commentSemicolons.isEmpty(), line);
     FUZZ_CHECK(version == Version::Legacy || (read.keptSemicolons.isEmpty() && !read.openComment),
                line);

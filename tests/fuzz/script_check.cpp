@@ -1,6 +1,6 @@
 // The check of the script view, kept up to date edit by edit: after any edits (typing, deleting,
-// replacing, undo, redo, a change of game version) every line's problems and colours are exactly
-// those of a fresh check of the text the edits left.
+// replacing, undo, redo, a change of game version) every line's problems and colours, and the keys
+// bound, are exactly those of a fresh check of the text the edits left.
 //
 // Input: two bytes giving the length of the first text, that text, then edits of five bytes
 // each (kind, position high and low, characters removed, length of the text inserted) followed
@@ -26,7 +26,8 @@ std::unique_ptr<QTextDocument> newDocument(const QString &text)
     return document;
 }
 
-// Every problem of the script and every line's own reading, one line of text each.
+// Every problem of the script, every line's own reading and the keys bound, one line of text
+// each.
 QStringList described(const QTextDocument &document, const ScriptCheck &check)
 {
     QStringList out;
@@ -50,6 +51,12 @@ QStringList described(const QTextDocument &document, const ScriptCheck &check)
         for (const Game::NameUse &use : line->vstrNames)
             names << use.name;
         out << marks + QLatin1Char(' ') + names.join(QLatin1Char(','));
+    }
+    // The indexes of keys: a line inside a comment binds nothing.
+    for (const bool whenRun : {false, true}) {
+        QStringList keys = check.boundKeys(whenRun);
+        keys.sort();
+        out << keys.join(QLatin1Char(' '));
     }
     return out;
 }

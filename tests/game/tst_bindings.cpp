@@ -69,6 +69,11 @@ private slots:
                                    << "";
         QTest::newRow("only ET: Legacy's keys") << "set x \"bind RIGHTALT y\""
                                                 << "";
+        // The game folds only ASCII letters: a long s (U+017F) makes no "set" (outside quotes
+        // it is a blank).
+        QTest::newRow("not ASCII") << QString::fromUtf8("\"\xc5\xbf"
+                                                        "et\" x \"bind F1 y\"")
+                                   << "";
     }
     void keysBoundWhenRun()
     {

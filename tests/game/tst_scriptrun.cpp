@@ -96,6 +96,30 @@ private slots:
                 << QStringList {"set myvar = 3", "bind x = vstr myvar", "bind y = q"}
                 << QStringList {"set myvar = 3", "bind x = vstr myvar"};
     }
+    // ET: Legacy's "/*" runs over the line ends to its "*/", and what follows that runs; ET
+    // 2.60b has no such comment: "/*" is a word there, and "*/" a command it does not know.
+    void commentOverLines()
+    {
+        const QStringList lines {"bind a +forward /* off for now;", "bind b +back",
+                                 "seta cg_fov 100", "*/ seta x 1", "seta y 2"};
+        QCOMPARE(runOf(lines, Version::Legacy),
+                 QStringList({"bind a = +forward", "seta x = 1", "seta y = 2"}));
+        QCOMPARE(runOf(lines, Version::Et260b),
+                 QStringList({"bind a = +forward /* off for now", "bind b = +back",
+                              "seta cg_fov = 100", "seta y = 2"}));
+
+        // A comment that a file run with exec leaves open goes on over the text after the exec.
+        const QHash<QString, QStringList> files {
+                {"/p/a.cfg", {"exec b; seta sameLine 1", "seta below 1", "*/ seta after 1"}},
+                {"/p/b.cfg", {"seta inB 1 /* left open"}}};
+        ScriptRun run(Version::Legacy, [&](const QString &name, const QString &) {
+            const QString path = QStringLiteral("/p/") + name;
+            return ExecFile {path, files.value(path), QString()};
+        });
+        run.run(files.value("/p/a.cfg"), QStringLiteral("/p/a.cfg"));
+        QCOMPARE(described(run), QStringList({"seta inB = 1", "seta after = 1"}));
+    }
+
     void leavesSet()
     {
         QFETCH(QStringList, lines);
