@@ -22,6 +22,7 @@ struct NameIndex
 {
     QVector<Known> names;
     QHash<QString, QVector<int>> byForm;
+    int longest = 0; // the length of the longest name
 };
 
 // `word`, and `word` without each of its characters in turn.
@@ -38,6 +39,7 @@ void addNames(NameIndex &index, const QStringList &names)
     for (const QString &name : names) {
         const int at = int(index.names.size());
         index.names.append({foldName(name), name});
+        index.longest = std::max(index.longest, int(name.size()));
         for (const QString &form : formsOf(index.names.last().folded))
             index.byForm[form].append(at);
     }
@@ -85,6 +87,10 @@ QString search(const QString &folded, Version version, bool commandsToo)
     if (limit == 0)
         return QString();
     const NameIndex &index = namesOf(version, commandsToo);
+    // A word longer than every name by more than the limit is close to none; its forms would
+    // cost the square of its length (a line of one 64 KiB word would take gigabytes).
+    if (folded.size() > index.longest + limit)
+        return QString();
     int best = -1;
     int bestDistance = limit + 1;
     for (const QString &form : formsOf(folded)) {

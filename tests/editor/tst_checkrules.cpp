@@ -1,6 +1,7 @@
 // The rules of the script check, one group of lines written for each, in both game versions;
 // and settings files in the shape the games write them, which show no problem at all.
 #include "editor/ScriptCheck.h"
+#include "game/LineCheck.h"
 #include "support/Harness.h"
 
 #include <QFile>
@@ -141,6 +142,19 @@ private slots:
                    "bind  \"vstr opady\""
                 << playerTries.join('\n').arg(et).split('\n')
                 << playerTries.join('\n').arg(legacy).split('\n');
+    }
+
+    // A word far longer than any name is checked without a suggestion, in little time and
+    // memory (its forms once took the square of its length).
+    void longUnknownWord()
+    {
+        const QString word(300000, QLatin1Char('x'));
+        for (const Game::Version version : {Game::Version::Et260b, Game::Version::Legacy}) {
+            const Game::LineCheck check = Game::checkLine(word, version);
+            QVERIFY(!check.problems.isEmpty());
+            for (const Game::Problem &problem : check.problems)
+                QVERIFY(!problem.message.contains(QStringLiteral("did you mean")));
+        }
     }
 
     void rules()
