@@ -15,13 +15,14 @@ double checkMs(Kind kind, int bytes)
 {
     const bool comments = kind == Kind::CommentSemicolons;
     const int half = bytes / 2;
-    const QString line = comments ? QStringLiteral("//;").repeated(bytes / 3)
+    const QString line = comments ? QStringLiteral("//;x").repeated(bytes / 4)
                                   : QString(half, QLatin1Char(';')) + QStringLiteral("http://")
                     + QString(half, QLatin1Char(';'));
     const Game::Version version = comments ? Game::Version::Et260b : Game::Version::Legacy;
-    // Each ';' after a comment's start is a problem of its own; in ET: Legacy the last command
-    // is one long word, which is no command and is cut off after 1023 bytes.
-    const int problems = comments ? bytes / 3 : half + 2;
+    // In ET 2.60b each ';' after a comment's start runs the "x" after it, which is no command:
+    // two problems each. In ET: Legacy the last command is one long word, which is no command
+    // and is cut off after 1023 bytes.
+    const int problems = comments ? bytes / 4 * 2 : half + 2;
     double best = -1;
     for (int i = 0; i < 3; ++i) {
         QElapsedTimer timer;

@@ -3,7 +3,7 @@
 // The check of one very long line, which the player may paste or open. Such lines make as many
 // commands, comments and semicolons as they have characters, and the check must stay linear in
 // them:
-//   - ET 2.60b, "//;" repeated: every ';' ends a comment and starts a command;
+//   - ET 2.60b, "//;x" repeated: every ';' ends a comment and starts a command;
 //   - ET: Legacy, ';' repeated, then "http://", then ';' repeated: half the ';'s end empty
 //     commands, the other half end none.
 namespace LongLine {
