@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -41,6 +42,13 @@ Layer shownLayer(Harness &h)
 const QString question = QStringLiteral("You selected to close the application\rwhile you were "
                                         "editing the config file\rare you sure? The config file "
                                         "will be lost");
+
+// Two scripts to open, one.cfg and two.cfg, each a line of its name.
+std::pair<QString, QString> twoScripts(const QTemporaryDir &dir)
+{
+    return {Harness::writeFile(dir.filePath(QStringLiteral("one.cfg")), "one\r\n"),
+            Harness::writeFile(dir.filePath(QStringLiteral("two.cfg")), "two\r\n")};
+}
 
 } // namespace
 
@@ -151,18 +159,13 @@ private slots:
         QTRY_COMPARE(h.window().windowTitle(), QStringLiteral("my.cfg[*] - Tarvex v3"));
     }
 
-    // No question while nothing is unsaved; Cancel keeps everything, before any dialog; OK
-    // replaces the script. The title marks the script while it differs from its file.
     // No question while nothing is unsaved; Cancel keeps everything; Discard replaces the
     // script. The question names both files. The title marks the script while it differs from its
     // file.
     void guardAnswers()
     {
         QTemporaryDir dir;
-        const QString first
-                = Harness::writeFile(dir.filePath(QStringLiteral("one.cfg")), "one\r\n");
-        const QString second
-                = Harness::writeFile(dir.filePath(QStringLiteral("two.cfg")), "two\r\n");
+        const auto [first, second] = twoScripts(dir);
         Harness h;
         h.fakes.dialogs.openAnswers << first << second << second;
         h.trigger(QStringLiteral("Open1"));
@@ -200,10 +203,7 @@ private slots:
     void saveBeforeOpening()
     {
         QTemporaryDir dir;
-        const QString first
-                = Harness::writeFile(dir.filePath(QStringLiteral("one.cfg")), "one\r\n");
-        const QString second
-                = Harness::writeFile(dir.filePath(QStringLiteral("two.cfg")), "two\r\n");
+        const auto [first, second] = twoScripts(dir);
         Harness h;
         h.startRun();
         h.fakes.dialogs.openAnswers << first << first;
