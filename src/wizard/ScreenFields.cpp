@@ -4,9 +4,12 @@
 #include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -15,11 +18,17 @@ const QString checkKind = QStringLiteral("check/");
 const QString indexKind = QStringLiteral("index/");
 const QString editKind = QStringLiteral("edit/");
 
-// Calls `visit` with each named control that holds a value and its name on this screen: the
-// object name, and "#2", "#3", ... after it for a name used again.
-void eachControl(const QWidget *screen,
-                 const std::function<void(QWidget *, const QString &)> &visit)
+struct NamedControl
 {
+    QPointer<QWidget> control;
+    QString name;
+};
+
+// Each named control that holds a value and its name on this screen: the object name, and
+// "#2", "#3", ... after it for a name used again.
+std::vector<NamedControl> namedControls(const QWidget *screen)
+{
+    std::vector<NamedControl> named;
     QHash<QString, int> seen;
     for (QWidget *control : screen->findChildren<QWidget *>()) {
         QString name = control->objectName();
@@ -33,8 +42,31 @@ void eachControl(const QWidget *screen,
         const int count = ++seen[name];
         if (count > 1)
             name += QStringLiteral("#%1").arg(count);
-        visit(control, name);
+        named.push_back({control, name});
     }
+    return named;
+}
+
+// Calls `visit` with each named control of the screen. A screen keeps the controls it was
+// built with, so they are looked for once (the state is taken at every Next); a screen or a
+// control gone since is looked for again.
+void eachControl(const QWidget *screen,
+                 const std::function<void(QWidget *, const QString &)> &visit)
+{
+    struct Known
+    {
+        QPointer<QWidget> screen;
+        std::vector<NamedControl> controls;
+    };
+    static QHash<const QWidget *, Known> known;
+    Known &entry = known[screen];
+    const bool stale = entry.screen != screen
+            || std::any_of(entry.controls.begin(), entry.controls.end(),
+                           [](const NamedControl &named) { return named.control.isNull(); });
+    if (stale)
+        entry = {const_cast<QWidget *>(screen), namedControls(screen)};
+    for (const NamedControl &named : entry.controls)
+        visit(named.control, named.name);
 }
 
 void restoreValue(QWidget *control, const QString &kind, const QString &value)

@@ -5,6 +5,7 @@
 #include "wizard/StartPage.h"
 #include "wizard/Steps.h"
 
+#include <QLayout>
 #include <QWidget>
 
 Wizard::Wizard(ScriptBuffer &buffer, CommandSwitch setCommandEnabled, QObject *parent)
@@ -64,7 +65,12 @@ bool Wizard::buildNextScreen()
 {
     for (int step = startScreen; step <= lastStep; ++step) {
         if (!m_layers->widget(stepInfo(step).layer)) {
-            stepPage(step);
+            // Polished and laid out while the player reads the screen before: showing it at
+            // Next is then only a paint.
+            StepPage *page = stepPage(step);
+            page->ensurePolished();
+            if (QLayout *layout = page->layout())
+                layout->activate();
             return true;
         }
     }
