@@ -116,12 +116,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     new FirstPaintWatcher(m_client, [this] { buildNextScreen(); });
     new LockKeyWatcher(this, *m_services.keyLocks, m_bars->capsPanel, m_bars->numPanel);
 
-    m_clockTimer = new QTimer(this);
-    m_clockTimer->setObjectName(QStringLiteral("Timer1"));
-    m_clockTimer->setSingleShot(true);
-    m_clockTimer->setTimerType(Qt::PreciseTimer);
-    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::updateClock);
-    scheduleClockTick();
+    startClock();
 
     m_wizard->apply(Trigger::ProgramStart);
 
@@ -280,6 +275,17 @@ void MainWindow::showAbout()
 void MainWindow::openLink(WebLink link)
 {
     m_services.desktop->open(webLinkUrl(link));
+}
+
+// The status bar clock: one single-shot timer, set again at each tick for the next second.
+void MainWindow::startClock()
+{
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setObjectName(QStringLiteral("Timer1"));
+    m_clockTimer->setSingleShot(true);
+    m_clockTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::updateClock);
+    scheduleClockTick();
 }
 
 void MainWindow::scheduleClockTick()

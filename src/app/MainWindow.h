@@ -75,6 +75,7 @@ private:
     // has been painted: the window shows at once, and each screen is ready before it is needed.
     void buildNextScreen();
     void styleScriptView();
+    void startClock();
     void scheduleClockTick();
 
     Services m_services;

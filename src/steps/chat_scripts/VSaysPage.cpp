@@ -182,7 +182,12 @@ VSaysPage::VSaysPage(ScriptBuffer &buffer, KeyCheck &keys, Dialogs &dialogs, QWi
     connect(addSayButton, &QPushButton::clicked, this, &VSaysPage::addSay);
 
     setNextButton(2);
-    // Only the player's own edits count, not texts a script gives the fields.
+    watchEdits();
+}
+
+// Only the player's own edits count, not texts a script gives the fields.
+void VSaysPage::watchEdits()
+{
     for (const int keyRow : {int(VsayKey), int(SayKey)}) {
         auto edited = [this, keyRow] {
             m_edited[keyRow] = true;

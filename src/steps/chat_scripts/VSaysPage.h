@@ -38,6 +38,8 @@ public slots:
     void addSay();
 
 private:
+    // Marks a box as edited when the player types in its fields or picks a message.
+    void watchEdits();
     // Adds the row of a key (VsayKey or SayKey) and its text.
     void add(int keyRow);
     // Asks whether a key and text typed since the last Add are to be added; false on Cancel.
