@@ -111,6 +111,27 @@ void typeKey(QPlainTextEdit *editor, int key, const QString &text)
     QCoreApplication::processEvents();
 }
 
+// Puts the caret after the key name of the first binding line from line `number` on.
+void caretAfterBindingKey(QPlainTextEdit *editor, int number)
+{
+    QTextBlock block = editor->document()->findBlockByNumber(number);
+    while (block.isValid() && !block.text().startsWith(QLatin1String("bind ")))
+        block = block.next();
+    if (!block.isValid())
+        fail("no binding line to type in");
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + int(block.text().indexOf(QLatin1Char(' '), 5)));
+    editor->setTextCursor(cursor);
+}
+
+// The `i`th key of a typing run: mostly letters; every fifth key a line break, which adds a line.
+void typeRunKey(QPlainTextEdit *editor, int i)
+{
+    const bool lineBreak = i % 5 == 4;
+    typeKey(editor, lineBreak ? Qt::Key_Return : Qt::Key_X,
+            lineBreak ? QStringLiteral("\r") : QStringLiteral("x"));
+}
+
 // The check of the script view in the 1 MiB script: every line read again (as when the
 // view is first checked), every line coloured again, and keys typed at the ends of binding
 // lines all over the script, so that each key changes a binding that others follow.
@@ -130,27 +151,15 @@ void measureCheck(MainWindow &window)
 
     QPlainTextEdit *editor = window.editor();
     editor->setFocus();
-    QTextDocument *document = editor->document();
-    const int lines = document->blockCount();
+    const int lines = editor->document()->blockCount();
     double total = 0;
     double slowest = 0;
     int keys = 0;
     for (int i = 0; i < 40; ++i) {
-        // A binding line somewhere in the script; a key after its key name.
-        QTextBlock block = document->findBlockByNumber(lines / 8 + i * (lines / 50));
-        while (block.isValid() && !block.text().startsWith(QLatin1String("bind ")))
-            block = block.next();
-        if (!block.isValid())
-            fail("no binding line to type in");
-        QTextCursor cursor(block);
-        cursor.setPosition(block.position() + int(block.text().indexOf(QLatin1Char(' '), 5)));
-        editor->setTextCursor(cursor);
+        caretAfterBindingKey(editor, lines / 8 + i * (lines / 50));
         QCoreApplication::processEvents();
-        // Mostly letters; every fifth key a line break, which adds a line.
-        const bool lineBreak = i % 5 == 4;
         timer.restart();
-        typeKey(editor, lineBreak ? Qt::Key_Return : Qt::Key_X,
-                lineBreak ? QStringLiteral("\r") : QStringLiteral("x"));
+        typeRunKey(editor, i);
         const double ms = millisecondsSince(timer);
         total += ms;
         slowest = std::max(slowest, ms);
@@ -175,24 +184,14 @@ void measureKeyMap(MainWindow &window)
         fail("the keyboard map does not show");
     settle();
     QPlainTextEdit *editor = window.editor();
-    QTextDocument *document = editor->document();
-    const int lines = document->blockCount();
+    const int lines = editor->document()->blockCount();
     double total = 0;
     double slowest = 0;
     const int keys = 40;
     QElapsedTimer timer;
     for (int i = 0; i < keys; ++i) {
-        QTextBlock block = document->findBlockByNumber(lines / 9 + i * (lines / 45));
-        while (block.isValid() && !block.text().startsWith(QLatin1String("bind ")))
-            block = block.next();
-        if (!block.isValid())
-            fail("no binding line to type in");
-        QTextCursor cursor(block);
-        cursor.setPosition(block.position() + int(block.text().indexOf(QLatin1Char(' '), 5)));
-        editor->setTextCursor(cursor);
-        const bool lineBreak = i % 5 == 4;
-        typeKey(editor, lineBreak ? Qt::Key_Return : Qt::Key_X,
-                lineBreak ? QStringLiteral("\r") : QStringLiteral("x"));
+        caretAfterBindingKey(editor, lines / 9 + i * (lines / 45));
+        typeRunKey(editor, i);
         // The map followed the key already; what it costs is timed again on its own.
         timer.restart();
         map->refresh();
